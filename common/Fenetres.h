@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Centre une fenêtre sur l'écran principal.
+void CentrerFeuille(QWidget& fenetre);

@@ -1,0 +1,349 @@
+#include "Editeur.h"
+
+#include "ConversionRiche.h"
+#include "Dialogues.h"
+#include "FichierProjet.h"
+#include "Fichiers.h"
+#include "Images.h"
+
+#include <QDir>
+
+namespace {
+const QString ProjetDefaut = QStringLiteral("Nouveau");
+
+// Les fichiers du projet par défaut, dans l'ordre où « Restaurer » les recopie.
+const QStringList FichiersModele = {
+    QStringLiteral("Nouveau.cin"),  QStringLiteral("Nouveau.htm"),
+    QStringLiteral("Nouveau.js"),   QStringLiteral("Nouveau0.gif"),
+    QStringLiteral("imgFond.jpg"),  QStringLiteral("imgFondTable.jpg"),
+    QStringLiteral("sohifrm2.wav"),
+};
+
+// Le texte est-il un nombre, en entier ? (« 12 », « 3.5 », « -1 » ; pas « abc » ni « 1a »)
+bool EstNombre(const QString& texte, double* valeur) {
+    bool ok = false;
+    *valeur = texte.trimmed().toDouble(&ok);
+    return ok;
+}
+} // namespace
+
+const std::array<QString, 6> Editeur::BalisesOuvrantes = {
+    QStringLiteral("<i>"), QStringLiteral("<u>"),   QStringLiteral("<b>"),
+    QStringLiteral("<s>"), QStringLiteral("<sup>"), QStringLiteral("<sub>")};
+const std::array<QString, 6> Editeur::BalisesFermantes = {
+    QStringLiteral("</i>"), QStringLiteral("</u>"),   QStringLiteral("</b>"),
+    QStringLiteral("</s>"), QStringLiteral("</sup>"), QStringLiteral("</sub>")};
+
+Editeur::Editeur(Dialogues& dialogues, QString dossierProgramme, QString dossierSecours,
+                 QObject* parent)
+    : QObject(parent), m_dialogues(dialogues),
+      m_dossierProgramme(SansSeparateurFinal(std::move(dossierProgramme))),
+      m_secours(std::move(dossierSecours)) {}
+
+Editeur::~Editeur() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Champs cachés
+
+void Editeur::EcrireTexteInfo(const QString& texte) {
+    if (texte == m_txtTexteInfo)
+        return;
+    m_txtTexteInfo = texte;
+    ChangementTexteInfo();
+}
+
+void Editeur::ChangementTexteInfo() {
+    if (m_indChargementTexte)
+        HTMLVersRich();
+    Info[NumeroDiapo] = m_txtTexteInfo;
+    IndEnregistrer = false;
+}
+
+void Editeur::PerteFocusTexteInfo() { IndEnregistrer = false; }
+
+void Editeur::EcrireNumDiapo(const QString& texte) {
+    if (texte == m_txtNumDiapo)
+        return;
+    m_txtNumDiapo = texte;
+    ChangementNumDiapo();
+    emit vueChangee();
+}
+
+void Editeur::ChangementNumDiapo() {
+    if (!IndChangerDiapo || !IndOuverture || NbSprite == 0)
+        return;
+    IndChangerDiapo = false;
+    RichVersHTML();
+    double valeur = 0;
+    const bool nombre = EstNombre(m_txtNumDiapo, &valeur);
+    const double k = nombre ? std::nearbyint(valeur) : -1;
+    if (!nombre || k < 0 || k >= NbSprite) {
+        EcrireNumDiapo(QString::number(NumeroDiapo));
+    } else {
+        NumeroDiapo = static_cast<int>(k);
+        EcrireNumDiapo(QString::number(NumeroDiapo));
+        AfficherDiapo();
+    }
+    IndChangerDiapo = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Diapos
+
+void Editeur::AfficherDiapo() {
+    const int n = NumeroDiapo;
+    m_indChargementTexte = true;
+    cheminImageDiapo = RepImage + QString::number(n) + TypeImage[n];
+    tailleImageDiapo = TailleImage(cheminImageDiapo);
+    EcrireTexteInfo(Info[n]);
+    m_indChargementTexte = false;
+    EcrireNumDiapo(QString::number(n));
+    // Une image illisible est montrée vide ; la taille de capture garde alors sa valeur.
+    const bool lisible = tailleImageDiapo.isValid();
+    const int l = lisible ? tailleImageDiapo.width() : 0;
+    const int h = lisible ? tailleImageDiapo.height() : 0;
+    lblLongueur = QStringLiteral("L = ") + QString::number(l);
+    lblLargeur = QStringLiteral("H = ") + QString::number(h);
+    if (lisible) {
+        LargeurDiapo = l;
+        HauteurDiapo = h;
+    }
+    emit vueChangee();
+}
+
+void Editeur::RichVersHTML() {
+    if (m_indChargementTexte)
+        return;
+    EcrireTexteInfo(HTMLDuDocument(richtxtTexteInfo));
+}
+
+void Editeur::HTMLVersRich() { RemplirDocument(m_txtTexteInfo, richtxtTexteInfo); }
+
+void Editeur::Naviguer(int index) {
+    if (!IndOuverture || NbSprite == 0)
+        return;
+    IndChangerDiapo = false;
+    RichVersHTML();
+    switch (index) {
+    case 0: NumeroDiapo = 0; break;
+    case 1: --NumeroDiapo; break;
+    case 2: ++NumeroDiapo; break;
+    case 3: NumeroDiapo = NbSprite - 1; break;
+    default: break;
+    }
+    if (NumeroDiapo < 0 || NumeroDiapo >= NbSprite) {
+        NumeroDiapo = std::clamp(NumeroDiapo, 0, NbSprite - 1);
+        IndChangerDiapo = true;
+        return;
+    }
+    AfficherDiapo();
+    IndChangerDiapo = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Projet
+
+void Editeur::RefuserProjet(const QString& chemin, const QString& raison) {
+    m_dialogues.message(QStringLiteral("PROJET ILLISIBLE"),
+                        QStringLiteral("Impossible d'ouvrir le projet :") + CRLF +
+                            QDir::toNativeSeparators(chemin) + CRLF + CRLF + raison,
+                        Boutons::OK, Icone::Critique);
+    NomProjet = m_nomOuvert;
+    RepertoireProjet = m_repOuvert;
+}
+
+void Editeur::OuvrirProjet() {
+    const QString repertoire = SansSeparateurFinal(RepertoireProjet);
+    const QString chemin = repertoire + QLatin1Char('/') + NomProjet + QStringLiteral(".cin");
+
+    // Un fichier inutilisable est refusé avant toute question et avant tout changement.
+    if (const auto essai = LireFichierProjet(chemin); !essai.accepte) {
+        RefuserProjet(chemin, essai.raison);
+        return;
+    }
+    // La question porte sur le projet encore ouvert, sous son propre nom.
+    const QString nom = NomProjet;
+    NomProjet = m_nomOuvert;
+    RepertoireProjet = m_repOuvert;
+    if (!DemanderEnregistrement())
+        return;
+    // Relu après la question : l'enregistrement a pu réécrire ce même fichier.
+    const LectureProjet lecture = LireFichierProjet(chemin);
+    NomProjet = nom;
+    RepertoireProjet = repertoire;
+    if (!lecture.accepte) {
+        RefuserProjet(chemin, lecture.raison);
+        return;
+    }
+
+    IndOuverture = true;
+    NumeroDiapo = 0;
+    RepertoireProjet = repertoire;
+    RepImage = repertoire + QLatin1Char('/') + NomProjet;
+    NbSprite = lecture.nbSprite;
+    m_nomOuvert = NomProjet;
+    m_repOuvert = RepertoireProjet;
+    if (NbSprite == 0)
+        return;
+
+    Entete = lecture.entete;
+    txtEntete = Entete;
+    for (int i = 0; i < NbSprite; ++i)
+        Info[i] = lecture.infos[i];
+    for (int i = 0; i < NbSprite; ++i) {
+        const QString gif = RepImage + QString::number(i) + QStringLiteral(".gif");
+        TypeImage[i] = Lisible(gif) ? QStringLiteral(".gif") : QStringLiteral(".jpg");
+    }
+    PrendreCopieSecours();
+    lblNomDiapo = NomProjet;
+    lblNbDiapo = QString::number(NbSprite);
+    AfficherDiapo();
+}
+
+bool Editeur::EnregistrerProjet() {
+    ContenuProjet contenu;
+    contenu.nom = NomProjet;
+    contenu.repertoire = QDir::toNativeSeparators(RepertoireProjet);
+    contenu.nbSprite = NbSprite;
+    contenu.entete = Entete;
+    contenu.infos = Info.data();
+    // Le fichier est écrit avant d'effacer la copie de secours : si l'écriture échoue, l'ancien
+    // fichier et la copie restent intacts.
+    m_erreurEcriture.clear();
+    if (!EcrireFichierProjet(RepImage + QStringLiteral(".cin"), contenu, &m_erreurEcriture))
+        return false;
+    m_secours.Supprimer(TypeImageSecours);
+    IndEnregistrer = true;
+    return true;
+}
+
+bool Editeur::SignalerEchecEnregistrement() {
+    m_dialogues.message(QStringLiteral("ERREUR"),
+                        QStringLiteral("Le projet n'a pas pu être enregistré :") + CRLF +
+                            QDir::toNativeSeparators(RepImage + QStringLiteral(".cin")) + CRLF +
+                            m_erreurEcriture + CRLF + CRLF +
+                            QStringLiteral("Vos modifications sont toujours dans l'éditeur."),
+                        Boutons::OK, Icone::Critique);
+    return false;
+}
+
+bool Editeur::PrendreCopieSecours() {
+    return m_secours.Prendre(RepImage, NbSprite, TypeImage, TypeImageSecours, &m_dialogues);
+}
+
+void Editeur::AnnulerModifications() {
+    m_secours.Restaurer(NbSprite, TypeImage, TypeImageSecours);
+    IndEnregistrer = true;
+}
+
+void Editeur::CommandeEnregistrer() {
+    if (!IndOuverture)
+        return;
+    RichVersHTML();
+    Entete = txtEntete;
+    if (NomProjet != ProjetDefaut) {
+        if (!EnregistrerProjet()) {
+            SignalerEchecEnregistrement();
+            return;
+        }
+        PrendreCopieSecours();
+        IndEnregistrer = true;
+        m_dialogues.message(QStringLiteral("SAUVEGARDE"), QStringLiteral("Enregistrement réussi."),
+                            Boutons::OK, Icone::Aucune);
+    } else {
+        m_dialogues.message(QStringLiteral("ENREGISTREMENT IMPOSSIBLE"),
+                            QStringLiteral("Choisissez un nom de diaporama !") + CRLF +
+                                QStringLiteral("Utilisez la commande ENREGISTRER SOUS..."),
+                            Boutons::OK, Icone::Exclamation);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Démarrage et fin
+
+bool Editeur::DemanderEnregistrement() {
+    if (!IndOuverture || IndEnregistrer)
+        return true;
+    const bool oui = m_dialogues.question(QStringLiteral("Projet en cours"),
+                                          QStringLiteral("Un projet est en cours") + CRLF +
+                                              QStringLiteral("Voulez-vous l'enregistrer ?"),
+                                          Icone::Critique);
+    if (oui)
+        return EnregistrerProjet() || SignalerEchecEnregistrement();
+    AnnulerModifications();
+    return true;
+}
+
+bool Editeur::RestaurerModele() {
+    const bool oui = m_dialogues.question(
+        QStringLiteral("ALERTE"),
+        QStringLiteral("Vous allez restaurer le modèle par défaut.") + CRLF +
+            QStringLiteral("Voulez-vous restaurer le modèle par défaut ?"),
+        Icone::Critique);
+    if (!oui)
+        return false;
+    const QString source = m_dossierProgramme + QStringLiteral("/Restaurer/");
+    bool tout = true;
+    for (const QString& nom : FichiersModele)
+        tout = CopierFichier(source + nom, m_dossierProgramme + QLatin1Char('/') + nom) && tout;
+    return tout;
+}
+
+void Editeur::NouveauProjet() {
+    // Une seule restauration : si elle est refusée ou impossible, on s'arrête au lieu de
+    // reposer la même question sans fin.
+    for (int essai = 0; essai < 2; ++essai) {
+        if (!DemanderEnregistrement())
+            return;
+        RepertoireProjet = m_dossierProgramme;
+        NomProjet = ProjetDefaut;
+        if (Lisible(m_dossierProgramme + QStringLiteral("/Nouveau.cin"))) {
+            OuvrirProjet();
+            return;
+        }
+        NomProjet = m_nomOuvert;
+        RepertoireProjet = m_repOuvert;
+        if (essai > 0 || !RestaurerModele())
+            break;
+    }
+    m_dialogues.message(QStringLiteral("ALERTE"),
+                        QStringLiteral("Le diaporama par défaut « Nouveau.cin » est introuvable "
+                                       "dans le dossier du programme :") +
+                            CRLF + QDir::toNativeSeparators(m_dossierProgramme) + CRLF + CRLF +
+                            QStringLiteral("Restaurez-le depuis le dossier « Restaurer », ou "
+                                           "ouvrez un diaporama existant."),
+                        Boutons::OK, Icone::Critique);
+}
+
+bool Editeur::Quitter() {
+    if (!m_dialogues.question(QStringLiteral("QUITTER"),
+                              QStringLiteral("Voulez-vous vraiment quitter ?"), Icone::Aucune))
+        return false;
+    if (IndOuverture && !IndEnregistrer) {
+        const bool oui = m_dialogues.question(
+            QStringLiteral("ENREGISTRER"), QStringLiteral("Voulez-vous enregistrer votre travail ?"),
+            Icone::Critique);
+        if (oui && NomProjet != ProjetDefaut) {
+            if (!EnregistrerProjet())
+                return SignalerEchecEnregistrement();
+        } else if (oui) {
+            m_dialogues.message(QStringLiteral("ALERTE"),
+                                QStringLiteral("Il est impossible de sauvegarder un fichier sans "
+                                               "nom.") +
+                                    CRLF +
+                                    QStringLiteral("Utilisez la méthode ENREGISTRER SOUS..."),
+                                Boutons::OK, Icone::Critique);
+            return false;
+        } else {
+            AnnulerModifications();
+        }
+    }
+    return true;
+}
+
+bool Editeur::BoutonQuitter() {
+    IndEnregistrer = false;
+    return Quitter();
+}
+
+void Editeur::FermetureFenetre() { AnnulerModifications(); }

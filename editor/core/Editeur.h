@@ -1,0 +1,132 @@
+#pragma once
+// L'état de l'éditeur de diaporamas et ses opérations, sans aucun widget.
+//
+// Les fenêtres lisent et écrivent ces membres publics directement et montrent ce qu'ils disent ;
+// elles sont prévenues de chaque changement visible par le signal vueChangee(). Les champs
+// cachés qui ont un comportement (le commentaire HTML txtTexteInfo, la case du numéro de diapo
+// txtNumDiapo) ont un écrivain qui exécute leur traitement de changement sur-le-champ.
+
+#include "CopieSecours.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QTextDocument>
+#include <array>
+
+class Dialogues;
+
+class Editeur : public QObject {
+    Q_OBJECT
+public:
+    // dossierProgramme : le dossier du projet par défaut « Nouveau » et des modèles.
+    Editeur(Dialogues& dialogues, QString dossierProgramme, QString dossierSecours,
+            QObject* parent = nullptr);
+    ~Editeur() override;
+
+    // --- Membres publics (valeurs de démarrage) ---
+    QString InsertTexte;
+    QString InsertTypeImage;
+    int LigneMax = 0;
+    QString Entete;
+    QString SelectionCouleurTexte;
+    QString NomProjet;
+    QString RepertoireProjet;
+    QString NomEnr;
+    QString RepEnr;
+    QString NomFond;
+    int NbSprite = 0;
+    QString RepImage;
+    int NumeroDiapo = 0;
+    bool IndChangeImage = false;
+    bool IndEnregistrer = true;
+    bool IndHTML = true;
+    bool IndChange = false;
+    bool IndOuverture = false;
+    bool IndCapture = false;
+    bool IndChangerDiapo = true;
+    int LargeurDiapo = 600;
+    int HauteurDiapo = 350;
+    int TopDiapo = -999;
+    int LeftDiapo = -999;
+    bool IndChangementDiapo = false;
+
+    TableDiapos Info;
+    TableDiapos TypeImage;
+    TableDiapos TypeImageSecours;
+
+    static const std::array<QString, 6> BalisesOuvrantes;
+    static const std::array<QString, 6> BalisesFermantes;
+
+    // --- Ce que montre la fenêtre principale ---
+    QString lblNomDiapo;
+    QString lblNbDiapo;
+    QString lblLongueur;
+    QString lblLargeur;
+    QString txtEntete;          // texte du champ d'entête, tenu à jour par la fenêtre
+    QString cheminImageDiapo;   // image de la diapo montrée (imgDiapo)
+    QSize tailleImageDiapo;     // sa taille réelle ; invalide si l'image est illisible
+    QTextDocument richtxtTexteInfo; // le contenu de l'éditeur de commentaire
+
+    const QString& txtTexteInfo() const { return m_txtTexteInfo; }
+    const QString& txtNumDiapo() const { return m_txtNumDiapo; }
+    bool IndChargementTexte() const { return m_indChargementTexte; }
+
+    // Écrivent le champ ; si le texte change, son traitement s'exécute aussitôt.
+    void EcrireTexteInfo(const QString& texte);
+    void EcrireNumDiapo(const QString& texte);
+    // Le champ du commentaire perd le focus.
+    void PerteFocusTexteInfo();
+
+    const QString& dossierProgramme() const { return m_dossierProgramme; }
+    CopieSecours& copieSecours() { return m_secours; }
+    Dialogues& dialogues() { return m_dialogues; }
+
+    // --- Projet ---
+    void OuvrirProjet();
+    // Rend faux quand le fichier n'a pas pu être écrit (l'utilisateur n'est pas prévenu ici).
+    bool EnregistrerProjet();
+    bool PrendreCopieSecours();
+    void AnnulerModifications();
+    void CommandeEnregistrer();
+
+    // --- Démarrage et fin ---
+    // Rend faux quand l'opération en cours doit s'arrêter (enregistrement impossible).
+    bool DemanderEnregistrement();
+    void NouveauProjet();
+    // Rend vrai quand le programme doit se terminer.
+    bool Quitter();
+    // Le bouton « Quitter » : le projet est d'abord marqué non enregistré.
+    bool BoutonQuitter();
+    // Fermeture de la fenêtre par son cadre : les modifications non enregistrées sont abandonnées.
+    void FermetureFenetre();
+    // Copie le projet par défaut depuis « Restaurer » après accord ; rend vrai s'il est revenu.
+    bool RestaurerModele();
+
+    // --- Diapos ---
+    void AfficherDiapo();
+    void RichVersHTML();
+    void HTMLVersRich();
+    // Boutons « << », « < », « > », « >> » (index 0 à 3).
+    void Naviguer(int index);
+
+signals:
+    void vueChangee();
+
+private:
+    void ChangementTexteInfo();
+    void ChangementNumDiapo();
+    void RefuserProjet(const QString& chemin, const QString& raison);
+    bool SignalerEchecEnregistrement();
+
+    Dialogues& m_dialogues;
+    QString m_dossierProgramme;
+    CopieSecours m_secours;
+    QString m_txtTexteInfo;
+    QString m_txtNumDiapo;
+    bool m_indChargementTexte = false;
+    QString m_erreurEcriture;
+    // Nom et dossier du projet chargé en dernier, rendus quand une ouverture est refusée.
+    QString m_nomOuvert;
+    QString m_repOuvert;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// Le fichier de projet « Nom.cin » : lignes CR LF en Windows-1252.
+//   1 « Nom= » + nom, 2 « Repertoire= » + dossier (indicatives, jamais relues),
+//   3 « NbSprite= » + nombre de diapos, 4 « Tag= » + entête, puis un commentaire HTML par diapo.
+
+#include <QString>
+#include <QStringList>
+
+inline constexpr int NbDiaposMax = 200;
+
+struct LectureProjet {
+    bool accepte = false;  // faux : fichier refusé, raison dit pourquoi
+    QString raison;
+    int nbSprite = 0;
+    QString entete;        // vide quand nbSprite vaut 0 (la ligne n'est pas lue)
+    QStringList infos;     // exactement nbSprite commentaires
+};
+
+// Lit et vérifie un fichier de projet. Un fichier inutilisable (illisible, binaire, ligne
+// démesurée, nombre de diapos hors de 0..200, commentaires manquants) est refusé en entier.
+LectureProjet LireFichierProjet(const QString& chemin);
+
+struct ContenuProjet {
+    QString nom;
+    QString repertoire;
+    int nbSprite = 0;
+    QString entete;
+    const QString* infos = nullptr; // au moins nbSprite entrées
+};
+
+// Écrit le fichier d'un coup (fichier temporaire renommé) : un échec laisse l'ancien intact.
+bool EcrireFichierProjet(const QString& chemin, const ContenuProjet& contenu,
+                         QString* erreur = nullptr);

@@ -1,0 +1,292 @@
+#include "frmPrincipal.h"
+
+#include "BoutonImage.h"
+#include "Editeur.h"
+#include "Sprites.h"
+#include "ZoneImage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* Libelle(const QString& texte, QWidget* parent) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(QStringLiteral("libelle"));
+    return l;
+}
+
+QLabel* Barre(const QString& nom, QWidget* parent) {
+    auto* b = new QLabel(parent);
+    b->setObjectName(nom);
+    b->setAccessibleName(QStringLiteral("séparateur"));
+    return b;
+}
+} // namespace
+
+frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
+    : QWidget(parent), m_editeur(editeur) {
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowTitle(QStringLiteral("Ostrelle 2.1"));
+    m_imgFond.load(m_editeur.dossierProgramme() + QStringLiteral("/imgFond.jpg"));
+    ConstruireControles();
+
+    AjouterBouton(QStringLiteral("imgNew"), 1, QStringLiteral("Créer un nouveau diaporama"),
+                  [this] { m_editeur.NouveauProjet(); });
+    AjouterBouton(QStringLiteral("imgSave"), 2, QStringLiteral("Enregistrer"),
+                  [this] { m_editeur.CommandeEnregistrer(); });
+    // « Quitter » se tient seul au bout de la barre, loin des commandes d'édition.
+    auto* quitter = new BoutonImage(QStringLiteral("imgQuitter"), ImageSprite(12),
+                                    ImageSprite(13), QStringLiteral("Quitter"),
+                                    [this] { CommandeQuitter(); }, m_barre);
+    m_barre->layout()->addWidget(quitter);
+
+    new QShortcut(QKeySequence::New, this, [this] { m_editeur.NouveauProjet(); });
+    new QShortcut(QKeySequence::Save, this, [this] { m_editeur.CommandeEnregistrer(); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { CommandeQuitter(); });
+
+    connect(&m_editeur, &Editeur::vueChangee, this, &frmPrincipal::Rafraichir);
+    AgrandirFenetre();
+    Rafraichir();
+}
+
+BoutonImage* frmPrincipal::AjouterBouton(const QString& nom, int numero, const QString& bulle,
+                                         std::function<void()> commande) {
+    auto* bouton = new BoutonImage(nom, ImageSprite(2 * numero), ImageSprite(2 * numero + 1),
+                                   bulle, std::move(commande), m_barre);
+    m_rangeeBoutons->addWidget(bouton);
+    return bouton;
+}
+
+void frmPrincipal::ConstruireControles() {
+    setStyleSheet(QStringLiteral(
+        "#barreOutils { background: rgba(255,255,255,150); border-bottom: 1px solid "
+        "rgba(90,70,40,90); }"
+        "#lblBarre, #Label2 { background: qlineargradient(x1:0,y1:0,x2:1,y2:0, stop:0 #7a4e2d, "
+        "stop:0.5 #c89a5b, stop:1 #7a4e2d); }"
+        "#Label1 { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #7a4e2d, stop:0.5 "
+        "#c89a5b, stop:1 #7a4e2d); }"
+        "#panneauImage, #panneauInfos { background: rgba(255,255,255,185); border: 1px solid "
+        "rgba(90,70,40,110); border-radius: 8px; }"
+        "#lblNomDiapo, #lblNbDiapo { font-weight: bold; color: #4a2c12; }"
+        "#libelle { color: #3b2a1a; }"
+        "QLineEdit, QTextEdit { background: white; }"));
+
+    auto* racine = new QVBoxLayout(this);
+    racine->setContentsMargins(0, 0, 0, 0);
+    racine->setSpacing(0);
+
+    m_barre = new QWidget(this);
+    m_barre->setObjectName(QStringLiteral("barreOutils"));
+    m_barre->setAttribute(Qt::WA_StyledBackground);
+    auto* ligneBarre = new QHBoxLayout(m_barre);
+    ligneBarre->setContentsMargins(8, 4, 8, 4);
+    m_rangeeBoutons = new QHBoxLayout;
+    m_rangeeBoutons->setSpacing(2);
+    ligneBarre->addLayout(m_rangeeBoutons);
+    ligneBarre->addStretch(1);
+    racine->addWidget(m_barre);
+
+    m_lblBarre = Barre(QStringLiteral("lblBarre"), this);
+    m_lblBarre->setFixedHeight(5);
+    racine->addWidget(m_lblBarre);
+
+    auto* centre = new QHBoxLayout;
+    centre->setContentsMargins(14, 14, 14, 14);
+    centre->setSpacing(14);
+    racine->addLayout(centre, 1);
+
+    // Gauche : la diapo et sa taille.
+    auto* panneauImage = new QWidget(this);
+    panneauImage->setObjectName(QStringLiteral("panneauImage"));
+    panneauImage->setAttribute(Qt::WA_StyledBackground);
+    auto* colonneImage = new QVBoxLayout(panneauImage);
+    colonneImage->setContentsMargins(10, 10, 10, 8);
+    m_imgDiapo = new ZoneImage(panneauImage);
+    m_imgDiapo->setObjectName(QStringLiteral("imgDiapo"));
+    m_imgDiapo->setAccessibleName(QStringLiteral("Image de la diapo"));
+    colonneImage->addWidget(m_imgDiapo, 1);
+    auto* tailles = new QHBoxLayout;
+    m_lblLongueur = new QLabel(panneauImage);
+    m_lblLongueur->setObjectName(QStringLiteral("lblLongueur"));
+    m_lblLargeur = new QLabel(panneauImage);
+    m_lblLargeur->setObjectName(QStringLiteral("lblLargeur"));
+    tailles->addStretch(1);
+    tailles->addWidget(m_lblLongueur);
+    tailles->addSpacing(16);
+    tailles->addWidget(m_lblLargeur);
+    tailles->addStretch(1);
+    colonneImage->addLayout(tailles);
+    centre->addWidget(panneauImage, 1);
+
+    m_label1 = Barre(QStringLiteral("Label1"), this);
+    m_label1->setFixedWidth(5);
+    centre->addWidget(m_label1);
+
+    // Droite : le projet, la navigation et le commentaire.
+    auto* panneauInfos = new QWidget(this);
+    panneauInfos->setObjectName(QStringLiteral("panneauInfos"));
+    panneauInfos->setAttribute(Qt::WA_StyledBackground);
+    panneauInfos->setMinimumWidth(360);
+    panneauInfos->setMaximumWidth(560);
+    auto* colonne = new QVBoxLayout(panneauInfos);
+    colonne->setContentsMargins(14, 14, 14, 14);
+    colonne->setSpacing(10);
+
+    auto* projet = new QFormLayout;
+    projet->setLabelAlignment(Qt::AlignLeft);
+    m_lblNomDiapo = new QLabel(panneauInfos);
+    m_lblNomDiapo->setObjectName(QStringLiteral("lblNomDiapo"));
+    m_lblNomDiapo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblNbDiapo = new QLabel(panneauInfos);
+    m_lblNbDiapo->setObjectName(QStringLiteral("lblNbDiapo"));
+    projet->addRow(Libelle(QStringLiteral("Nom du diaporama : "), panneauInfos), m_lblNomDiapo);
+    projet->addRow(Libelle(QStringLiteral("Nombre de diapositives :"), panneauInfos),
+                   m_lblNbDiapo);
+    colonne->addLayout(projet);
+
+    auto* lblTag = Libelle(QStringLiteral("Entete du diaporama :"), panneauInfos);
+    lblTag->setObjectName(QStringLiteral("lblTag"));
+    m_txtEntete = new QLineEdit(panneauInfos);
+    m_txtEntete->setObjectName(QStringLiteral("txtEntete"));
+    m_txtEntete->setAccessibleName(QStringLiteral("Entete du diaporama"));
+    lblTag->setBuddy(m_txtEntete);
+    colonne->addWidget(lblTag);
+    colonne->addWidget(m_txtEntete);
+    connect(m_txtEntete, &QLineEdit::textEdited, this,
+            [this](const QString& texte) { m_editeur.txtEntete = texte; });
+
+    auto* navigation = new QHBoxLayout;
+    navigation->setSpacing(4);
+    const QString legendes[4] = {QStringLiteral("<<"), QStringLiteral("<"), QStringLiteral(">"),
+                                 QStringLiteral(">>")};
+    const QString noms[4] = {QStringLiteral("Première diapo"),
+                             QStringLiteral("Diapo précédente"),
+                             QStringLiteral("Diapo suivante"), QStringLiteral("Dernière diapo")};
+    for (int i = 0; i < 4; ++i) {
+        m_cmdDiapo[i] = new QPushButton(legendes[i], panneauInfos);
+        m_cmdDiapo[i]->setObjectName(QStringLiteral("cmdDiapo_%1").arg(i));
+        m_cmdDiapo[i]->setAccessibleName(noms[i]);
+        m_cmdDiapo[i]->setFixedWidth(44);
+        connect(m_cmdDiapo[i], &QPushButton::clicked, this, [this, i] { m_editeur.Naviguer(i); });
+    }
+    m_txtNumDiapo = new QLineEdit(panneauInfos);
+    m_txtNumDiapo->setObjectName(QStringLiteral("txtNumDiapo"));
+    m_txtNumDiapo->setAccessibleName(QStringLiteral("Numéro de la diapo"));
+    m_txtNumDiapo->setAlignment(Qt::AlignCenter);
+    m_txtNumDiapo->setFixedWidth(64);
+    connect(m_txtNumDiapo, &QLineEdit::textEdited, this,
+            [this](const QString& texte) { m_editeur.EcrireNumDiapo(texte); });
+    navigation->addStretch(1);
+    navigation->addWidget(m_cmdDiapo[0]);
+    navigation->addWidget(m_cmdDiapo[1]);
+    navigation->addWidget(m_txtNumDiapo);
+    navigation->addWidget(m_cmdDiapo[2]);
+    navigation->addWidget(m_cmdDiapo[3]);
+    navigation->addStretch(1);
+    colonne->addLayout(navigation);
+
+    m_richtxtTexteInfo = new QTextEdit(panneauInfos);
+    m_richtxtTexteInfo->setObjectName(QStringLiteral("richtxtTexteInfo"));
+    m_richtxtTexteInfo->setToolTip(QStringLiteral("Commentaires accompagnant la diapositive"));
+    m_richtxtTexteInfo->setAccessibleName(
+        QStringLiteral("Commentaires accompagnant la diapositive"));
+    m_richtxtTexteInfo->setDocument(&m_editeur.richtxtTexteInfo);
+    m_richtxtTexteInfo->setTabChangesFocus(true);
+    colonne->addWidget(m_richtxtTexteInfo, 1);
+
+    // La liste des polices sert à la mise en forme du commentaire ; cachée jusque-là.
+    m_comboPolice = new QComboBox(panneauInfos);
+    m_comboPolice->setObjectName(QStringLiteral("comboPolice"));
+    m_comboPolice->setToolTip(QStringLiteral("Nom de la police"));
+    m_comboPolice->setAccessibleName(QStringLiteral("Nom de la police"));
+    m_comboPolice->addItems(QFontDatabase::families());
+    m_comboPolice->setEditable(true);
+    m_comboPolice->setEditText(QStringLiteral("MS Sans Serif"));
+    m_comboPolice->hide();
+    colonne->addWidget(m_comboPolice);
+
+    centre->addWidget(panneauInfos, 0);
+
+    m_label2 = Barre(QStringLiteral("Label2"), this);
+    m_label2->setFixedHeight(5);
+    racine->addWidget(m_label2);
+}
+
+void frmPrincipal::AgrandirFenetre() {
+    const QScreen* ecran = screen();
+    const QRect geometrie = ecran ? ecran->geometry() : QRect(0, 0, 1366, 768);
+    // Les barres décoratives suivent l'écran.
+    m_lblBarre->setMinimumWidth(0);
+    m_label2->setMinimumWidth(0);
+    m_label1->setMaximumHeight(geometrie.height());
+    setGeometry(geometrie);
+    move(geometrie.topLeft());
+}
+
+void frmPrincipal::Rafraichir() {
+    const Editeur& e = m_editeur;
+    m_lblNomDiapo->setText(e.lblNomDiapo);
+    m_lblNbDiapo->setText(e.lblNbDiapo);
+    m_lblLongueur->setText(e.lblLongueur);
+    m_lblLargeur->setText(e.lblLargeur);
+    if (m_txtEntete->text() != e.txtEntete)
+        m_txtEntete->setText(e.txtEntete);
+    if (m_txtNumDiapo->text() != e.txtNumDiapo())
+        m_txtNumDiapo->setText(e.txtNumDiapo());
+    if (m_imgDiapo->chemin() != e.cheminImageDiapo || !e.IndOuverture)
+        m_imgDiapo->montrer(e.IndOuverture ? e.cheminImageDiapo : QString());
+    const bool ouvert = e.IndOuverture;
+    m_txtNumDiapo->setEnabled(ouvert);
+    for (auto* b : m_cmdDiapo)
+        b->setEnabled(ouvert);
+    m_richtxtTexteInfo->setReadOnly(!ouvert);
+    m_txtEntete->setEnabled(ouvert);
+}
+
+void frmPrincipal::PeindreFond(QPainter& p) {
+    if (m_imgFond.isNull()) {
+        p.fillRect(rect(), QColor(0xf3, 0xec, 0xdf));
+        return;
+    }
+    const int w = m_imgFond.width();
+    const int h = m_imgFond.height();
+    const int colonnes = width() / w;
+    const int rangees = height() / h;
+    for (int x = 0; x <= colonnes + 1; ++x)
+        for (int y = 0; y <= rangees + 1; ++y)
+            p.drawPixmap(x * w, y * h, m_imgFond);
+}
+
+void frmPrincipal::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    PeindreFond(p);
+}
+
+void frmPrincipal::CommandeQuitter() {
+    if (!m_editeur.BoutonQuitter())
+        return;
+    m_fini = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void frmPrincipal::closeEvent(QCloseEvent* e) {
+    // Fermer par le cadre abandonne ce qui n'est pas enregistré ; Quitter a déjà tout réglé.
+    if (!m_fini)
+        m_editeur.FermetureFenetre();
+    m_fini = true;
+    e->accept();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Un éditeur prêt pour les tests : dossiers temporaires, faux dialogues.
+
+#include "Editeur.h"
+#include "Fabrique.h"
+#include "FauxDialogues.h"
+
+#include <QStandardPaths>
+
+struct Banc {
+    Bac bac;
+    FauxDialogues dialogues;
+    Editeur editeur{dialogues, bac.programme, bac.secours};
+
+    Banc() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Ouvre projets/nom comme le ferait la fenêtre d'ouverture.
+    void Ouvrir(const QString& nom, const QString& dossier = {}) {
+        editeur.NomProjet = nom;
+        editeur.RepertoireProjet = dossier.isEmpty() ? bac.projets : dossier;
+        editeur.OuvrirProjet();
+    }
+    QString Projet(const QString& suffixe) const { return bac.projets + "/" + suffixe; }
+    QString Secours(const QString& suffixe) const { return bac.secours + "/aaaa" + suffixe; }
+};
