@@ -1,0 +1,324 @@
+// Ouvrir un projet de 200 grandes diapos : l'essentiel du temps est la copie de secours. On la
+// compare à un « cp » des mêmes 203 fichiers, lancé dans la même exécution, tours alternés.
+// Usage : bench_ouvrir [nombre de tours]
+
+#include "Dialogues.h"
+#include "Editeur.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMap>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int NbDiapos = 200;
+constexpr qint64 TailleVisee = 2'000'000;
+constexpr double Objectif = 1.3;
+
+// Répond « Non » ou « OK » à tout et compte les messages : une ouverture qui parle a échoué.
+class DialoguesMuets : public Dialogues {
+public:
+    int messages = 0;
+    QString dernier;
+
+    Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone) override {
+        ++messages;
+        dernier = titre + QStringLiteral(" : ") + texte;
+        return boutons == Boutons::OuiNon ? Reponse::Non : Reponse::OK;
+    }
+    std::optional<QString> saisie(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    bool ouvrirAvecShell(const QString&) override { return false; }
+    int executerModal(QDialog&) override { return 0; }
+    void debutProgression(const QString&, int) override {}
+    void avancerProgression(int) override {}
+    void finProgression() override {}
+};
+
+// Une exception plutôt qu'exit() : le dossier temporaire (plus d'un Go) est effacé en sortant.
+struct EchecMesure {
+    QString texte;
+};
+
+[[noreturn]] void Echec(const QString& texte) { throw EchecMesure{texte}; }
+
+// Du bruit se compresse mal : c'est ce qui donne une photo de ~2 Mo sans fichier fourni.
+QByteArray ImageBruitee() {
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    QRandomGenerator alea(20240601);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            // Un dégradé sous le bruit, pour une image qui ressemble un peu à quelque chose.
+            const int b = static_cast<int>(alea.bounded(96));
+            ligne[x] = qRgb((x * 160 / image.width() + b) & 0xff,
+                            (y * 160 / image.height() + b / 2) & 0xff, (b * 2) & 0xff);
+        }
+    }
+    QByteArray meilleur;
+    for (int qualite = 98; qualite >= 50; qualite -= 4) {
+        QByteArray octets;
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        if (!image.save(&tampon, "JPEG", qualite))
+            Echec(QStringLiteral("encodage JPEG impossible"));
+        if (meilleur.isEmpty() ||
+            std::abs(octets.size() - TailleVisee) < std::abs(meilleur.size() - TailleVisee))
+            meilleur = octets;
+        if (octets.size() <= TailleVisee)
+            break;
+    }
+    return meilleur;
+}
+
+void Ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(octets) != octets.size())
+        Echec(QStringLiteral("écriture impossible : ") + chemin);
+}
+
+void Vider(const QString& dossier) {
+    const QDir d(dossier);
+    for (const QString& nom : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (!QFile::remove(d.filePath(nom)))
+            Echec(QStringLiteral("impossible d'effacer ") + d.filePath(nom));
+}
+
+QByteArray Lire(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// Le dossier contient exactement les fichiers attendus, octet pour octet : une copie ratée
+// ne doit pas passer pour une copie rapide.
+void Verifier(const QString& quoi, const QString& dossier,
+              const QMap<QString, const QByteArray*>& attendus) {
+    const QDir d(dossier);
+    const QStringList presents = d.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (presents.size() != attendus.size())
+        Echec(QStringLiteral("%1 : %2 fichiers au lieu de %3 dans %4")
+                  .arg(quoi)
+                  .arg(presents.size())
+                  .arg(attendus.size())
+                  .arg(dossier));
+    for (auto it = attendus.cbegin(); it != attendus.cend(); ++it) {
+        const QString chemin = d.filePath(it.key());
+        const QFileInfo info(chemin);
+        if (!info.isFile() || info.size() != it.value()->size())
+            Echec(QStringLiteral("%1 : %2 absent ou de taille %3 au lieu de %4")
+                      .arg(quoi, chemin)
+                      .arg(info.isFile() ? info.size() : -1)
+                      .arg(it.value()->size()));
+        if (Lire(chemin) != *it.value())
+            Echec(QStringLiteral("%1 : contenu de %2 différent de l'original").arg(quoi, chemin));
+    }
+}
+
+struct Mesure {
+    qint64 ns = 0;         // temps écoulé
+    qint64 processeur = 0; // temps processeur, utilisateur et noyau, en ns
+};
+
+qint64 TempsProcesseur(int qui) {
+    rusage r{};
+    getrusage(qui, &r);
+    const auto ns = [](const timeval& t) {
+        return t.tv_sec * 1'000'000'000LL + t.tv_usec * 1000LL;
+    };
+    return ns(r.ru_utime) + ns(r.ru_stime);
+}
+
+template <typename Champ> double Mediane(const std::vector<Mesure>& mesures, Champ champ) {
+    std::vector<qint64> v;
+    for (const Mesure& m : mesures)
+        v.push_back(champ(m));
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? double(v[n / 2]) : (double(v[n / 2 - 1]) + double(v[n / 2])) / 2.0;
+}
+
+double Ms(double ns) { return ns / 1e6; }
+
+int Mesurer(int argc, char** argv) {
+    int tours = 7;
+    if (argc > 1) {
+        bool ok = false;
+        tours = QString::fromLocal8Bit(argv[1]).toInt(&ok);
+        if (!ok || tours < 1)
+            Echec(QStringLiteral("nombre de tours invalide : ") + QString::fromLocal8Bit(argv[1]));
+    }
+
+    QTemporaryDir racine;
+    if (!racine.isValid())
+        Echec(QStringLiteral("dossier temporaire impossible"));
+    const QString projet = racine.filePath(QStringLiteral("projet"));
+    const QString secours = racine.filePath(QStringLiteral("secours"));
+    const QString programme = racine.filePath(QStringLiteral("programme"));
+    const QString destinationCp = racine.filePath(QStringLiteral("cp"));
+    for (const QString& d : {projet, secours, programme, destinationCp})
+        if (!QDir().mkpath(d))
+            Echec(QStringLiteral("impossible de créer ") + d);
+
+    // --- Le projet : Banc.cin, Banc.htm, Banc.js et 200 images identiques ---
+    const QByteArray image = ImageBruitee();
+    QByteArray cin;
+    const auto ligne = [&cin](const QString& texte) { cin += texte.toLatin1() + "\r\n"; };
+    ligne(QStringLiteral("Nom=Banc"));
+    ligne(QStringLiteral("Repertoire=") + QDir::toNativeSeparators(projet));
+    ligne(QStringLiteral("NbSprite=%1").arg(NbDiapos));
+    ligne(QStringLiteral("Tag=Banc"));
+    for (int i = 0; i < NbDiapos; ++i)
+        ligne(QStringLiteral("Diapo <b>%1</b> : vue prise au cours de la visite<br>").arg(i));
+    QByteArray htm = "<html>\r\n<head><title>Banc</title></head>\r\n<body>\r\n";
+    for (int i = 0; i < NbDiapos; ++i)
+        htm += "<img src=\"Banc" + QByteArray::number(i) + ".jpg\"><br>\r\n";
+    htm += "</body>\r\n</html>\r\n";
+    const QByteArray js = "var nbDiapos = 200;\r\nvar nom = \"Banc\";\r\n";
+
+    const QString base = projet + QStringLiteral("/Banc");
+    QStringList sources;
+    QMap<QString, const QByteArray*> attendusSecours;
+    QMap<QString, const QByteArray*> attendusCp;
+    const auto ajouter = [&](const QString& suffixe, const QByteArray& octets) {
+        Ecrire(base + suffixe, octets);
+        sources << base + suffixe;
+        attendusSecours.insert(QStringLiteral("aaaa") + suffixe, &octets);
+        attendusCp.insert(QStringLiteral("Banc") + suffixe, &octets);
+    };
+    ajouter(QStringLiteral(".cin"), cin);
+    ajouter(QStringLiteral(".htm"), htm);
+    ajouter(QStringLiteral(".js"), js);
+    for (int i = 0; i < NbDiapos; ++i)
+        ajouter(QString::number(i) + QStringLiteral(".jpg"), image);
+    qint64 total = 0;
+    for (const QByteArray* o : std::as_const(attendusCp))
+        total += o->size();
+
+    std::printf("Ouverture d'un projet de %d diapos : %lld fichiers, %.1f Mo (image %.2f Mo)\n",
+                NbDiapos, static_cast<long long>(sources.size()), total / 1e6, image.size() / 1e6);
+    std::printf("Mesures à chaud : les fichiers sources sont dans le cache de pages pour les "
+                "deux ; écritures différées vidées (sync) avant chaque mesure.\n");
+    std::printf("Référence : un seul processus « cp » des %lld fichiers vers un dossier vide.\n",
+                static_cast<long long>(sources.size()));
+    std::fflush(stdout);
+
+    const auto mesurerCp = [&]() -> Mesure {
+        Vider(destinationCp);
+        ::sync();
+        QProcess cp;
+        cp.setProgram(QStringLiteral("cp"));
+        cp.setArguments(QStringList(sources) << destinationCp);
+        const qint64 processeurAvant = TempsProcesseur(RUSAGE_CHILDREN);
+        QElapsedTimer chrono;
+        chrono.start();
+        cp.start();
+        if (!cp.waitForFinished(-1))
+            Echec(QStringLiteral("cp n'a pas pu tourner : ") + cp.errorString());
+        const qint64 ns = chrono.nsecsElapsed();
+        const qint64 processeur = TempsProcesseur(RUSAGE_CHILDREN) - processeurAvant;
+        if (cp.exitStatus() != QProcess::NormalExit || cp.exitCode() != 0)
+            Echec(QStringLiteral("cp a échoué : ") +
+                  QString::fromLocal8Bit(cp.readAllStandardError()));
+        Verifier(QStringLiteral("cp"), destinationCp, attendusCp);
+        return {ns, processeur};
+    };
+
+    const auto mesurerOuverture = [&]() -> Mesure {
+        Vider(secours);
+        ::sync();
+        DialoguesMuets dialogues;
+        Editeur editeur(dialogues, programme, secours);
+        editeur.NomProjet = QStringLiteral("Banc");
+        editeur.RepertoireProjet = projet;
+        const qint64 processeurAvant = TempsProcesseur(RUSAGE_SELF);
+        QElapsedTimer chrono;
+        chrono.start();
+        editeur.OuvrirProjet();
+        const qint64 ns = chrono.nsecsElapsed();
+        const qint64 processeur = TempsProcesseur(RUSAGE_SELF) - processeurAvant;
+        if (dialogues.messages > 0)
+            Echec(QStringLiteral("l'ouverture a affiché un message : ") + dialogues.dernier);
+        if (!editeur.IndOuverture || editeur.NbSprite != NbDiapos ||
+            !editeur.copieSecours().complete() ||
+            editeur.copieSecours().imagesCopiees() != NbDiapos)
+            Echec(QStringLiteral("projet mal ouvert : %1 diapos, %2 images en secours")
+                      .arg(editeur.NbSprite)
+                      .arg(editeur.copieSecours().imagesCopiees()));
+        Verifier(QStringLiteral("copie de secours"), secours, attendusSecours);
+        return {ns, processeur};
+    };
+
+    // Un tour de chaque pour chauffer le cache et les bibliothèques, non compté.
+    mesurerCp();
+    mesurerOuverture();
+
+    std::vector<Mesure> cp, ouvrir;
+    for (int t = 0; t < tours; ++t) {
+        // L'ordre alterne, pour qu'aucun des deux ne profite toujours de la place du premier.
+        if (t % 2 == 0) {
+            cp.push_back(mesurerCp());
+            ouvrir.push_back(mesurerOuverture());
+        } else {
+            ouvrir.push_back(mesurerOuverture());
+            cp.push_back(mesurerCp());
+        }
+        std::printf("  tour %d : OuvrirProjet %8.1f ms (processeur %6.1f)   cp %8.1f ms "
+                    "(processeur %6.1f)\n",
+                    t + 1, Ms(ouvrir.back().ns), Ms(ouvrir.back().processeur), Ms(cp.back().ns),
+                    Ms(cp.back().processeur));
+        std::fflush(stdout);
+    }
+    Vider(destinationCp);
+    Vider(secours);
+
+    const auto duree = [](const Mesure& m) { return m.ns; };
+    const auto processeur = [](const Mesure& m) { return m.processeur; };
+    const double medOuvrir = Mediane(ouvrir, duree);
+    const double medCp = Mediane(cp, duree);
+    const double rapport = medOuvrir / medCp;
+    // Le temps processeur (noyau compris, là où se fait la copie) souffre bien moins que le temps
+    // écoulé d'une machine chargée par d'autres : il départage quand les durées sont bruitées.
+    const double procOuvrir = Mediane(ouvrir, processeur);
+    const double procCp = Mediane(cp, processeur);
+    std::printf("temps processeur : OuvrirProjet %.0f ms   cp %.0f ms   rapport %.2f\n",
+                Ms(procOuvrir), Ms(procCp), procCp > 0 ? procOuvrir / procCp : 0.0);
+    std::printf("OuvrirProjet : %.0f ms   cp : %.0f ms   rapport : %.2f (objectif <= %.1f) %s\n",
+                Ms(medOuvrir), Ms(medCp), rapport, Objectif,
+                rapport <= Objectif ? "atteint" : "DÉPASSÉ");
+    std::printf("(médianes sur %d tours, à chaud)\n", tours);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    try {
+        return Mesurer(argc, argv);
+    } catch (const EchecMesure& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "bench_ouvrir : ÉCHEC : %s\n", qPrintable(e.texte));
+        return 1;
+    }
+}
