@@ -1,5 +1,6 @@
 #include "Editeur.h"
 
+#include "ChoixImage.h"
 #include "ConversionRiche.h"
 #include "Dialogues.h"
 #include "FichierProjet.h"
@@ -7,6 +8,7 @@
 #include "Images.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString ProjetDefaut = QStringLiteral("Nouveau");
@@ -138,6 +140,99 @@ void Editeur::Naviguer(int index) {
     }
     AfficherDiapo();
     IndChangerDiapo = true;
+}
+
+void Editeur::AjouterDiapo() {
+    if (!IndOuverture || NbSprite >= 200 || !fenetresChoix)
+        return;
+    const int avant = NbSprite;
+    fenetresChoix->MontrerAjout(QStringLiteral("Ajouter une diapo"), TexteAttenteCommentaire);
+    if (NbSprite == avant)
+        return;
+    NumeroDiapo = NbSprite - 1;
+    TypeImage[NumeroDiapo] = InsertTypeImage;
+    // Le commentaire tient sur une ligne : les fins de ligne tapées deviennent des « <br> ».
+    QString texte = InsertTexte;
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    texte.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    texte.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
+    Info[NumeroDiapo] = texte;
+    lblNbDiapo = QString::number(NbSprite);
+    IndEnregistrer = false;
+    IndHTML = false;
+    AfficherDiapo();
+}
+
+void Editeur::ChangerDiapo() {
+    if (!IndOuverture || !fenetresChoix)
+        return;
+    fenetresChoix->MontrerChangement();
+    if (InsertTypeImage == Abandon)
+        return;
+    TypeImage[NumeroDiapo] = InsertTypeImage;
+    const QString autre = InsertTypeImage == QStringLiteral(".gif") ? QStringLiteral(".jpg")
+                                                                    : QStringLiteral(".gif");
+    SupprimerFichier(RepImage + QString::number(NumeroDiapo) + autre);
+    AfficherDiapo();
+}
+
+void Editeur::SupprimerDiapo() {
+    if (!IndOuverture || NbSprite < 1)
+        return;
+    if (NbSprite == 1) {
+        m_dialogues.message(QStringLiteral("ALERTE"),
+                            QStringLiteral("Impossible de supprimer la dernière diapo !"),
+                            Boutons::OK, Icone::Critique);
+        return;
+    }
+    if (!m_dialogues.question(QStringLiteral("ATTENTION"),
+                              QStringLiteral("Voulez-vous supprimer la diapo en cours ?"),
+                              Icone::Critique))
+        return;
+    const int n = NumeroDiapo;
+    SupprimerFichier(RepImage + QString::number(n) + TypeImage[n]);
+    if (n < NbSprite - 1) {
+        for (int i = n; i <= NbSprite - 2; ++i) {
+            const QString ext = TypeImage[i + 1];
+            std::error_code erreur;
+            if (!DeplacerFichier(RepImage + QString::number(i + 1) + ext,
+                                 RepImage + QString::number(i) + ext, &erreur) &&
+                QFileInfo::exists(RepImage + QString::number(i + 1) + ext)) {
+                // Décaler plus loin mettrait des images sous les commentaires d'autres diapos :
+                // on s'arrête, la place i reste une diapo vide et les suivantes ne bougent pas.
+                Info[i].clear();
+                TypeImage[i] = QStringLiteral(".jpg");
+                m_dialogues.message(
+                    QStringLiteral("ALERTE"),
+                    QStringLiteral("L'image de la diapo %1 n'a pas pu être déplacée à la place "
+                                   "%2 :")
+                            .arg(i + 1)
+                            .arg(i) +
+                        CRLF + QString::fromStdString(erreur.message()) + CRLF + CRLF +
+                        QStringLiteral("La diapo %1 reste vide et les diapos suivantes gardent "
+                                       "leur numéro. Supprimez la diapo %1 une fois le problème "
+                                       "réglé.")
+                            .arg(i),
+                    Boutons::OK, Icone::Critique);
+                lblNbDiapo = QString::number(NbSprite);
+                IndEnregistrer = false;
+                IndHTML = false;
+                NumeroDiapo = i;
+                AfficherDiapo();
+                return;
+            }
+            Info[i] = Info[i + 1];
+            TypeImage[i] = ext;
+        }
+        --NbSprite;
+    } else {
+        --NbSprite;
+        NumeroDiapo = NbSprite - 1;
+    }
+    lblNbDiapo = QString::number(NbSprite);
+    IndEnregistrer = false;
+    IndHTML = false;
+    AfficherDiapo();
 }
 
 // ---------------------------------------------------------------------------------------------

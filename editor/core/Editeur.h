@@ -15,6 +15,7 @@
 #include <array>
 
 class Dialogues;
+class FenetresChoix;
 
 class Editeur : public QObject {
     Q_OBJECT
@@ -109,6 +110,12 @@ public:
     void HTMLVersRich();
     // Boutons « << », « < », « > », « >> » (index 0 à 3).
     void Naviguer(int index);
+    void AjouterDiapo();
+    void ChangerDiapo();
+    void SupprimerDiapo();
+
+    // Les fenêtres de choix d'image ; posées par la fenêtre principale (ou par un test).
+    FenetresChoix* fenetresChoix = nullptr;
 
 signals:
     void vueChangee();
