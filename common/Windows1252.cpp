@@ -132,7 +132,7 @@ QByteArray EncoderWindows1252(const QString& texte) {
             d[j++] = static_cast<char>(octet);
             continue;
         }
-        const qsizetype besoin = j + 1;
+        const qsizetype besoin = j + 10 + (n - i - 1);
         if (besoin > sortie.size()) {
             sortie.resize(std::max(besoin, sortie.size() * 2));
             d = sortie.data();

@@ -166,6 +166,8 @@ void Editeur::AjouterDiapo() {
 void Editeur::ChangerDiapo() {
     if (!IndOuverture || !fenetresChoix)
         return;
+    // Une fenêtre fermée sans rien dire vaut abandon, jamais un ancien choix.
+    InsertTypeImage = Abandon;
     fenetresChoix->MontrerChangement();
     if (InsertTypeImage == Abandon)
         return;

@@ -4,6 +4,9 @@
 #include "Editeur.h"
 #include "Sprites.h"
 #include "ZoneImage.h"
+#include "frmChangerImage.h"
+#include "frmFichierImage.h"
+#include "Dialogues.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,6 +50,13 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
                   [this] { m_editeur.NouveauProjet(); });
     AjouterBouton(QStringLiteral("imgSave"), 2, QStringLiteral("Enregistrer"),
                   [this] { m_editeur.CommandeEnregistrer(); });
+    AjouterBouton(QStringLiteral("imgAjouter"), 8, QStringLiteral("Ajouter une diapo ( à la fin )"),
+                  [this] { m_editeur.AjouterDiapo(); });
+    AjouterBouton(QStringLiteral("imgChangeDiapo"), 10,
+                  QStringLiteral("Changer l'image de la diapo"),
+                  [this] { m_editeur.ChangerDiapo(); });
+    AjouterBouton(QStringLiteral("imgDelete"), 7, QStringLiteral("Supprimer la diapo"),
+                  [this] { m_editeur.SupprimerDiapo(); });
     // « Quitter » se tient seul au bout de la barre, loin des commandes d'édition.
     auto* quitter = new BoutonImage(QStringLiteral("imgQuitter"), ImageSprite(12),
                                     ImageSprite(13), QStringLiteral("Quitter"),
@@ -57,6 +67,7 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
     new QShortcut(QKeySequence::Save, this, [this] { m_editeur.CommandeEnregistrer(); });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { CommandeQuitter(); });
 
+    m_editeur.fenetresChoix = this;
     connect(&m_editeur, &Editeur::vueChangee, this, &frmPrincipal::Rafraichir);
     AgrandirFenetre();
     Rafraichir();
@@ -290,3 +301,30 @@ void frmPrincipal::closeEvent(QCloseEvent* e) {
     m_fini = true;
     e->accept();
 }
+
+// Les deux fenêtres naissent ensemble, pour que chacune reprenne le dossier de l'autre.
+void frmPrincipal::CreerFenetresChoix() {
+    if (m_frmFichierImage)
+        return;
+    m_frmFichierImage = new frmFichierImage(m_editeur, this);
+    m_frmChangerImage = new frmChangerImage(m_editeur, this);
+    m_frmFichierImage->definirJumelle(m_frmChangerImage);
+    m_frmChangerImage->definirJumelle(m_frmFichierImage);
+}
+
+frmFichierImage* frmPrincipal::FichierImage() {
+    CreerFenetresChoix();
+    return m_frmFichierImage;
+}
+
+frmChangerImage* frmPrincipal::ChangerImage() {
+    CreerFenetresChoix();
+    return m_frmChangerImage;
+}
+
+void frmPrincipal::MontrerAjout(const QString& titre, const QString& commentaire) {
+    FichierImage()->Preparer(titre, commentaire);
+    m_editeur.dialogues().executerModal(*FichierImage());
+}
+
+void frmPrincipal::MontrerChangement() { m_editeur.dialogues().executerModal(*ChangerImage()); }

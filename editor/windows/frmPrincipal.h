@@ -2,6 +2,8 @@
 // La fenêtre principale d'Ostrelle : elle montre l'état de l'éditeur et lui transmet les
 // commandes ; tout le travail se fait dans Editeur.
 
+#include "ChoixImage.h"
+
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -15,8 +17,10 @@ class QLineEdit;
 class QPushButton;
 class QTextEdit;
 class ZoneImage;
+class frmChangerImage;
+class frmFichierImage;
 
-class frmPrincipal : public QWidget {
+class frmPrincipal : public QWidget, public FenetresChoix {
     Q_OBJECT
 public:
     explicit frmPrincipal(Editeur& editeur, QWidget* parent = nullptr);
@@ -31,6 +35,12 @@ public:
 
     void AgrandirFenetre();
 
+    // Les fenêtres de choix d'image, créées au premier usage puis seulement cachées.
+    void MontrerAjout(const QString& titre, const QString& commentaire) override;
+    void MontrerChangement() override;
+    frmFichierImage* FichierImage();
+    frmChangerImage* ChangerImage();
+
 public slots:
     void Rafraichir();
 
@@ -42,6 +52,7 @@ private:
     void ConstruireControles();
     void PeindreFond(QPainter& p);
     void CommandeQuitter();
+    void CreerFenetresChoix();
 
     Editeur& m_editeur;
     bool m_fini = false;
@@ -62,4 +73,6 @@ private:
     QTextEdit* m_richtxtTexteInfo = nullptr;
     QComboBox* m_comboPolice = nullptr;
     ZoneImage* m_imgDiapo = nullptr;
+    frmFichierImage* m_frmFichierImage = nullptr;
+    frmChangerImage* m_frmChangerImage = nullptr;
 };

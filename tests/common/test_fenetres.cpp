@@ -30,7 +30,6 @@ private slots:
     void message_data();
     void message();
     void saisie();
-    void executerModal();
     void progressionDiscrete();
     void progressionLongue();
     void progressionSurvitAuParent();
@@ -157,18 +156,13 @@ void TestFenetres::saisie() {
     QCOMPARE(d.saisie("Titre", "Invite", "départ"), std::nullopt);
 }
 
-void TestFenetres::executerModal() {
-    DialoguesQt d;
-    QDialog fenetre;
-    quandModale([](QWidget* w) { static_cast<QDialog*>(w)->done(7); });
-    QCOMPARE(d.executerModal(fenetre), 7);
-}
-
 // Un travail bref ne montre rien, et les avancées trop rapprochées ne coûtent rien.
 void TestFenetres::progressionDiscrete() {
     QWidget parent;
     parent.show();
     DialoguesQt d(&parent);
+    QElapsedTimer ecart;
+    ecart.start();
     d.debutProgression("Copie des fichiers", 100);
     QProgressDialog* p = progression(parent);
     QVERIFY(p);
@@ -176,7 +170,8 @@ void TestFenetres::progressionDiscrete() {
     QCOMPARE(p->labelText(), QStringLiteral("Copie des fichiers"));
     QVERIFY(!p->findChild<QPushButton*>()); // rien à annuler
     d.avancerProgression(10);
-    QCOMPARE(p->value(), 0);
+    if (ecart.elapsed() < 40) // sur une machine très chargée, l'intervalle a pu s'écouler
+        QCOMPARE(p->value(), 0);
     QTest::qSleep(60);
     d.avancerProgression(20);
     QCOMPARE(p->value(), 20);

@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStorageInfo>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #include <sys/stat.h>
 
