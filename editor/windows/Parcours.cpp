@@ -274,7 +274,7 @@ void ListeDossiers::Remplir() {
 
     const QDir dossier(m_chemin);
     QStringList sous = dossier.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-
+    Trier(sous);
     for (const QString& nom : sous)
         ajouter(dossier.filePath(nom), nom, m_nbAncetres, ferme);
 
