@@ -4,6 +4,8 @@
 #include "ConversionRiche.h"
 #include "Dialogues.h"
 #include "FichierProjet.h"
+#include "FichierTexte.h"
+#include "GenerateurPage.h"
 #include "Fichiers.h"
 #include "Images.h"
 
@@ -40,7 +42,9 @@ Editeur::Editeur(Dialogues& dialogues, QString dossierProgramme, QString dossier
                  QObject* parent)
     : QObject(parent), m_dialogues(dialogues),
       m_dossierProgramme(SansSeparateurFinal(std::move(dossierProgramme))),
-      m_secours(std::move(dossierSecours)) {}
+      m_secours(std::move(dossierSecours)) {
+    PreparerDocumentCommentaire(richtxtTexteInfo);
+}
 
 Editeur::~Editeur() = default;
 
@@ -116,10 +120,13 @@ void Editeur::AfficherDiapo() {
 void Editeur::RichVersHTML() {
     if (m_indChargementTexte)
         return;
-    EcrireTexteInfo(HTMLDuDocument(richtxtTexteInfo));
+    EcrireTexteInfo(ConvertirRichVersHTML(richtxtTexteInfo));
 }
 
-void Editeur::HTMLVersRich() { RemplirDocument(m_txtTexteInfo, richtxtTexteInfo); }
+void Editeur::HTMLVersRich() {
+    IndFormatActif = true;
+    ConvertirHTMLVersRich(m_txtTexteInfo, richtxtTexteInfo, BalisesOuvrantes, BalisesFermantes);
+}
 
 void Editeur::Naviguer(int index) {
     if (!IndOuverture || NbSprite == 0)
@@ -353,6 +360,100 @@ void Editeur::CommandeEnregistrer() {
                                 QStringLiteral("Utilisez la commande ENREGISTRER SOUS..."),
                             Boutons::OK, Icone::Exclamation);
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Page du diaporama
+
+namespace {
+// Un modèle trop court vient d'une installation abîmée : on le dit, sans rien écrire.
+bool VerifierModele(Dialogues& dialogues, const QString& nom, const std::optional<QStringList>& lignes,
+                    int minimum) {
+    const int lues = lignes ? static_cast<int>(lignes->size()) : 0;
+    if (lignes && lues >= minimum)
+        return true;
+    dialogues.message(
+        QStringLiteral("MODELE ENDOMMAGE"),
+        QStringLiteral("Le modèle « %1 » du dossier du programme est inutilisable").arg(nom) +
+            (lignes ? QStringLiteral(" : il n'a que %1 lignes au lieu d'au moins %2.")
+                          .arg(lues)
+                          .arg(minimum)
+                    : QStringLiteral(" : il ne peut pas être lu.")) +
+            CRLF + QStringLiteral("Aucune page n'a été créée.") + CRLF + CRLF +
+            QStringLiteral("Utilisez le bouton « Restaurer le modèle par défaut » pour le "
+                           "remettre en état."),
+        Boutons::OK, Icone::Critique);
+    return false;
+}
+} // namespace
+
+void Editeur::CreerHTML() {
+    if (!IndOuverture)
+        return;
+    if (NomProjet == ProjetDefaut) {
+        m_dialogues.message(QStringLiteral("ALERTE"),
+                            QStringLiteral("Vous devez d'abord donner un nom au projet !"),
+                            Boutons::OK, Icone::Critique);
+        return;
+    }
+    if (!IndEnregistrer) {
+        m_dialogues.message(QStringLiteral("IMPOSSIBILITE"),
+                            QStringLiteral("Il faut d'abord enregistrer le diaporama !"),
+                            Boutons::OK, Icone::Exclamation);
+        return;
+    }
+    const auto modelePage = LireLignes(m_dossierProgramme + QStringLiteral("/Nouveau.htm"));
+    const auto modeleScript = LireLignes(m_dossierProgramme + QStringLiteral("/Nouveau.js"));
+    if (!VerifierModele(m_dialogues, QStringLiteral("Nouveau.htm"), modelePage,
+                        LignesModelePageMin) ||
+        !VerifierModele(m_dialogues, QStringLiteral("Nouveau.js"), modeleScript,
+                        LignesModeleScriptMin))
+        return;
+
+    LigneMax = EgaliserLignes(Info.data(), NbSprite);
+    DonneesPage donnees;
+    donnees.nomProjet = NomProjet;
+    donnees.nbSprite = NbSprite;
+    donnees.entete = Entete;
+    donnees.infos = Info.data();
+    donnees.typesImage = TypeImage.data();
+
+    // Les deux fichiers sont écrits à côté puis mis en place ensemble : jamais une page neuve
+    // avec un vieux script, ni un fichier à moitié écrit.
+    const QString page = RepImage + QStringLiteral(".htm");
+    const QString script = RepImage + QStringLiteral(".js");
+    const QString suffixe = QStringLiteral(".nouveau");
+    QString erreur;
+    const bool ecrits =
+        EcrireLignes(page + suffixe, GenererLignesPage(*modelePage, NomProjet), &erreur) &&
+        EcrireLignes(script + suffixe, GenererLignesScript(*modeleScript, donnees), &erreur) &&
+        DeplacerFichier(page + suffixe, page) && DeplacerFichier(script + suffixe, script);
+    if (!ecrits) {
+        SupprimerFichier(page + suffixe);
+        SupprimerFichier(script + suffixe);
+        m_dialogues.message(QStringLiteral("ERREUR"),
+                            QStringLiteral("La page du diaporama n'a pas pu être écrite dans :") +
+                                CRLF + QDir::toNativeSeparators(RepertoireProjet) + CRLF +
+                                erreur,
+                            Boutons::OK, Icone::Critique);
+        return;
+    }
+    CopierFichier(m_dossierProgramme + QStringLiteral("/sohifrm2.wav"),
+                  RepertoireProjet + QStringLiteral("/sohifrm2.wav"));
+    IndHTML = true;
+    m_dialogues.ouvrirAvecShell(page);
+}
+
+void Editeur::VoirHTML() {
+    if (!IndOuverture)
+        return;
+    if (!IndHTML)
+        m_dialogues.message(QStringLiteral("ATTENTION"),
+                            QStringLiteral("Vous allez visualiser un fichier HTML créé") + CRLF +
+                                QStringLiteral("avec une ancienne version du projet !"),
+                            Boutons::OK, Icone::Exclamation);
+    m_dialogues.ouvrirAvecShell(RepertoireProjet + QLatin1Char('/') + NomProjet +
+                                QStringLiteral(".htm"));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -69,6 +69,12 @@ public:
     QSize tailleImageDiapo;     // sa taille réelle ; invalide si l'image est illisible
     QTextDocument richtxtTexteInfo; // le contenu de l'éditeur de commentaire
 
+    // Mise en forme du commentaire : dernière sélection vue par un bouton, et les listes des
+    // polices et des tailles ne réagissent que quand IndFormatActif est vrai.
+    int DebutSelection = 0;
+    int LongueurSelection = 0;
+    bool IndFormatActif = false;
+
     const QString& txtTexteInfo() const { return m_txtTexteInfo; }
     const QString& txtNumDiapo() const { return m_txtNumDiapo; }
     bool IndChargementTexte() const { return m_indChargementTexte; }
@@ -103,6 +109,12 @@ public:
     void FermetureFenetre();
     // Copie le projet par défaut depuis « Restaurer » après accord ; rend vrai s'il est revenu.
     bool RestaurerModele();
+
+    // --- Page du diaporama ---
+    // Écrit la page et le script à partir des modèles puis ouvre la page dans le navigateur.
+    void CreerHTML();
+    // Ouvre la dernière page créée (avec un avertissement si le projet a changé depuis).
+    void VoirHTML();
 
     // --- Diapos ---
     void AfficherDiapo();

@@ -7,6 +7,11 @@
 
 #include <QStandardPaths>
 
+// Un commentaire tel que l'éditeur l'écrit : police par défaut, saut de ligne final.
+inline QString Html(const QString& corps) {
+    return "<font face='MS Sans Serif' size='2' color='#000000'>" + corps + "<br></font>";
+}
+
 struct Banc {
     Bac bac;
     FauxDialogues dialogues;

@@ -26,8 +26,8 @@ void TestAffichage::afficherDiapo() {
     QCOMPARE(e.lblLargeur, QString("H = 20"));
     QCOMPARE(e.LargeurDiapo, 30);
     QCOMPARE(e.HauteurDiapo, 20);
-    QCOMPARE(e.txtTexteInfo(), QString("zéro<br>"));
-    QCOMPARE(e.richtxtTexteInfo.toPlainText(), QString("zéro<br>"));
+    QCOMPARE(e.txtTexteInfo(), Html("zéro"));
+    QCOMPARE(e.richtxtTexteInfo.toPlainText(), QString("zéro\n"));
     QCOMPARE(e.txtNumDiapo(), QString("0"));
     QVERIFY(!e.IndChargementTexte());
 
@@ -38,7 +38,7 @@ void TestAffichage::afficherDiapo() {
     QCOMPARE(e.cheminImageDiapo, b.Projet("P1.gif"));
     QCOMPARE(e.lblLongueur, QString("L = 31"));
     QCOMPARE(e.txtNumDiapo(), QString("1"));
-    QCOMPARE(e.richtxtTexteInfo.toPlainText(), QString("un<br>"));
+    QCOMPARE(e.richtxtTexteInfo.toPlainText(), QString("un\n"));
 }
 
 void TestAffichage::imageIllisible() {
@@ -53,7 +53,7 @@ void TestAffichage::imageIllisible() {
     QCOMPARE(b.editeur.lblLargeur, QString("H = 0"));
     // La taille de capture garde la dernière taille connue, le reste suit.
     QCOMPARE(b.editeur.LargeurDiapo, 30);
-    QCOMPARE(b.editeur.txtTexteInfo(), QString("b"));
+    QCOMPARE(b.editeur.txtTexteInfo(), Html("b"));
     QCOMPARE(b.editeur.txtNumDiapo(), QString("1"));
 }
 
@@ -83,7 +83,7 @@ void TestAffichage::champDuCommentaire() {
     e.richtxtTexteInfo.setPlainText("ligne 1\nligne 2");
     QCOMPARE(e.Info[0], QString("<b>direct</b>"));
     e.RichVersHTML();
-    QCOMPARE(e.Info[0], QString("ligne 1<br>ligne 2"));
+    QCOMPARE(e.Info[0], Html("ligne 1<br>ligne 2"));
     QVERIFY(!e.Info[0].contains('\n'));
 }
 
@@ -101,7 +101,7 @@ void TestAffichage::caseDuNumero() {
     e.EcrireNumDiapo("1");
     QCOMPARE(e.NumeroDiapo, 1);
     QCOMPARE(e.txtTexteInfo(), QString("diapo 1"));
-    QCOMPARE(e.Info[0], QString("tapé sur la 0")); // validé avant de changer de diapo
+    QCOMPARE(e.Info[0], Html("tapé sur la 0")); // validé avant de changer de diapo
     e.EcrireNumDiapo("15");
     QCOMPARE(e.NumeroDiapo, 1);
     QCOMPARE(e.txtNumDiapo(), QString("1"));
@@ -138,7 +138,7 @@ void TestAffichage::navigation() {
     e.richtxtTexteInfo.setPlainText("modifié sur 1");
     e.Naviguer(0);
     QCOMPARE(e.NumeroDiapo, 0);
-    QCOMPARE(e.Info[1], QString("modifié sur 1"));
+    QCOMPARE(e.Info[1], Html("modifié sur 1"));
 }
 
 void TestAffichage::imageAjustee() {

@@ -72,7 +72,7 @@ void TestDiapos::supprimerAuMilieu() {
     QVERIFY(!QFile::exists(b.Projet("P4.gif")));
     QVERIFY(!QFile::exists(b.Projet("P3.jpg")));
     QCOMPARE(QStringList({e.Info[0], e.Info[1], e.Info[2], e.Info[3]}),
-             QStringList({"c0", "c1", "c3", "c4"}));
+             QStringList({Html("c0"), "c1", "c3", "c4"}));
     QCOMPARE(e.TypeImage[2], QString(".jpg"));
     QCOMPARE(e.TypeImage[3], QString(".gif"));
     QCOMPARE(e.lblNbDiapo, QString("4"));
@@ -189,7 +189,7 @@ void TestDiapos::ajouterJusquA200() {
     QCOMPARE(b.editeur.NbSprite, 200);
     QCOMPARE(b.editeur.NumeroDiapo, 199);
     QCOMPARE(b.editeur.TypeImage[199], QString(".gif"));
-    QCOMPARE(b.editeur.Info[199], QString("ajoutée<br>ici"));
+    QCOMPARE(b.editeur.Info[199], Html("ajoutée<br>ici"));
     QVERIFY(QFile::exists(b.Projet("P199.gif")));
     QCOMPARE(b.editeur.lblNbDiapo, QString("200"));
     QVERIFY(!b.editeur.IndHTML);
@@ -209,7 +209,7 @@ void TestDiapos::ajouterDepuisLaFenetre() {
     QCOMPARE(b.editeur.NbSprite, 3);
     QCOMPARE(b.editeur.InsertTypeImage, QString(".jpg"));
     QCOMPARE(LireOctets(b.Projet("P2.jpg")), LireOctets(b.bac.racine.filePath("photos/Vue.JPG")));
-    QCOMPARE(b.editeur.Info[2], QString("Une vue<br>"));
+    QCOMPARE(b.editeur.Info[2], Html("Une vue"));
     QCOMPARE(b.editeur.lblLongueur, QString("L = 50"));
     QVERIFY(!b.editeur.IndEnregistrer);
 }
@@ -228,7 +228,7 @@ void TestDiapos::changerGifEnJpeg() {
     QVERIFY(!QFile::exists(b.Projet("P1.gif")));
     QCOMPARE(LireOctets(b.Projet("P1.jpg")), LireOctets(b.bac.racine.filePath("neuve.jpg")));
     QCOMPARE(b.editeur.TypeImage[1], QString(".jpg"));
-    QCOMPARE(b.editeur.Info[1], QString("b"));
+    QCOMPARE(b.editeur.Info[1], Html("b"));
     QCOMPARE(b.editeur.lblLongueur, QString("L = 33"));
     // Changer d'image ne touche pas aux drapeaux.
     QVERIFY(b.editeur.IndEnregistrer);

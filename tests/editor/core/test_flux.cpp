@@ -36,7 +36,7 @@ void TestFlux::nouveauOuvreLeProjetParDefaut() {
     QCOMPARE(b.editeur.cheminImageDiapo, b.bac.programme + "/Nouveau0.gif");
     QCOMPARE(b.editeur.lblLongueur, QString("L = 40"));
     QCOMPARE(b.editeur.lblLargeur, QString("H = 30"));
-    QCOMPARE(b.editeur.richtxtTexteInfo.toPlainText(), QString("Bienvenue<br>"));
+    QCOMPARE(b.editeur.richtxtTexteInfo.toPlainText(), QString("Bienvenue\n"));
 }
 
 void TestFlux::enregistrerNouveauImpossible() {
@@ -69,8 +69,8 @@ void TestFlux::nouveauAvecModificationsEnregistreLeDefaut() {
     QCOMPARE(m.texte, QString("Un projet est en cours\r\nVoulez-vous l'enregistrer ?"));
     QCOMPARE(m.boutons, Boutons::OuiNon);
     QCOMPARE(m.icone, Icone::Critique);
-    QVERIFY(LireOctets(b.bac.programme + "/Nouveau.cin").endsWith("texte du d\xE9" "faut\r\n"));
-    QCOMPARE(b.editeur.Info[0], QString("texte du défaut"));
+    QVERIFY(LireOctets(b.bac.programme + "/Nouveau.cin").endsWith("texte du d\xE9" "faut<br></font>\r\n"));
+    QCOMPARE(b.editeur.Info[0], Html("texte du défaut"));
 }
 
 void TestFlux::nouveauSansFichierRestaure() {
@@ -151,7 +151,7 @@ void TestFlux::quitterOuiOuiEnregistre() {
     QCOMPARE(m.titre, QString("ENREGISTRER"));
     QCOMPARE(m.texte, QString("Voulez-vous enregistrer votre travail ?"));
     QCOMPARE(m.icone, Icone::Critique);
-    QVERIFY(LireOctets(b.Projet("P.cin")).endsWith("a\r\nchang\xE9\r\n"));
+    QVERIFY(LireOctets(b.Projet("P.cin")).endsWith("a<br></font>\r\nchang\xE9\r\n"));
     // La copie de secours est effacée, rien n'est remis en place.
     QCOMPARE(Instantane(b.bac.secours).keys(), QStringList());
     QVERIFY(QFile::exists(b.Projet("P1.gif")));
@@ -200,7 +200,7 @@ void TestFlux::fermerApresEnregistrementGardeLEtat() {
     const auto enregistre = Instantane(b.bac.projets);
     b.editeur.FermetureFenetre();
     QCOMPARE(Instantane(b.bac.projets), enregistre);
-    QVERIFY(enregistre["P.cin"].endsWith("gard\xE9\r\n"));
+    QVERIFY(enregistre["P.cin"].endsWith("gard\xE9<br></font>\r\n"));
 }
 
 void TestFlux::fermerAbandonneLesModifications() {

@@ -23,9 +23,23 @@ private slots:
 
 void TestProjet::vacancesOctetPourOctet() {
     Banc b;
+    // Le fichier lui-même, lu puis réécrit tel quel.
+    const QByteArray exemple = "Nom=Vacances\r\nRepertoire=D:\\Diapos\r\nNbSprite=2\r\n"
+                               "Tag=Nos vacances\r\nSur la <b>plage</b><br>\r\nLe port<br>\r\n";
+    EcrireOctets(b.Projet("Exemple.cin"), exemple);
+    const LectureProjet lu = LireFichierProjet(b.Projet("Exemple.cin"));
+    QVERIFY(lu.accepte);
+    QCOMPARE(lu.infos, QStringList({"Sur la <b>plage</b><br>", "Le port<br>"}));
+    QVERIFY(EcrireFichierProjet(b.Projet("Copie.cin"),
+                                {"Vacances", "D:\\Diapos", 2, lu.entete, lu.infos.data()}));
+    QCOMPARE(LireOctets(b.Projet("Copie.cin")), exemple);
+
+    // Par l'éditeur : la diapo montrée est relue depuis l'éditeur de commentaire, qui l'écrit
+    // sous sa forme complète ; un projet écrit par l'éditeur revient donc à l'identique.
     const QByteArray attendu = "Nom=Vacances\r\nRepertoire=" + b.bac.projets.toUtf8() +
-                               "\r\nNbSprite=2\r\nTag=Nos vacances\r\n"
-                               "Sur la <b>plage</b><br>\r\nLe port<br>\r\n";
+                               "\r\nNbSprite=2\r\nTag=Nos vacances\r\n" +
+                               Html("Sur la <b>plage</b>").toUtf8() +
+                               "\r\nLe port<br>\r\n";
     EcrireOctets(b.Projet("Vacances.cin"), attendu);
     CreerImage(b.Projet("Vacances0.gif"), 20, 10);
     CreerImage(b.Projet("Vacances1.jpg"), 20, 10);
@@ -35,7 +49,7 @@ void TestProjet::vacancesOctetPourOctet() {
     QCOMPARE(b.editeur.NbSprite, 2);
     QCOMPARE(b.editeur.Entete, QString("Nos vacances"));
     QCOMPARE(b.editeur.txtEntete, QString("Nos vacances"));
-    QCOMPARE(b.editeur.Info[0], QString("Sur la <b>plage</b><br>"));
+    QCOMPARE(b.editeur.Info[0], Html("Sur la <b>plage</b>"));
     QCOMPARE(b.editeur.Info[1], QString("Le port<br>"));
     QCOMPARE(b.editeur.RepImage, b.bac.projets + "/Vacances");
     QCOMPARE(b.editeur.lblNomDiapo, QString("Vacances"));
@@ -66,7 +80,7 @@ void TestProjet::lignesUnEtDeuxIndicatives() {
     b.editeur.CommandeEnregistrer();
     QCOMPARE(LireOctets(b.Projet("Vacances.cin")),
              "Nom=Vacances\r\nRepertoire=" + b.bac.projets.toUtf8() +
-                 "\r\nNbSprite=1\r\nTag=T\r\nUn<br>\r\n");
+                 "\r\nNbSprite=1\r\nTag=T\r\n" + Html("Un").toUtf8() + "\r\n");
 }
 
 void TestProjet::caracteresHorsPageDeCode() {
@@ -84,12 +98,12 @@ void TestProjet::caracteresHorsPageDeCode() {
     QVERIFY(octets.contains("Tag=Vacances d'\xE9t\xE9 &#127774; &#916;\r\n"));
     QVERIFY(octets.contains("\xC9t\xE9 \xE0 &#937;mega &#128512; \xAB"
                             "guillemets\xBB \x97 \x9C"
-                            "uvre \x80\r\n"));
+                            "uvre \x80<br></font>\r\n"));
 
     Banc relu;
     EcrireOctets(relu.Projet("Ete.cin"), octets);
     relu.Ouvrir("Ete");
-    QCOMPARE(relu.editeur.Info[0], commentaire);
+    QCOMPARE(relu.editeur.Info[0], Html(commentaire));
     QCOMPARE(relu.editeur.Entete, entete);
 }
 
@@ -154,7 +168,7 @@ void TestProjet::zeroDiapoLaisseLEtat() {
     QCOMPARE(b.editeur.Entete, QString("Entete plein"));
     QCOMPARE(b.editeur.lblNomDiapo, QString("Plein"));
     QCOMPARE(b.editeur.lblNbDiapo, QString("2"));
-    QCOMPARE(b.editeur.Info[0], QString("premier"));
+    QCOMPARE(b.editeur.Info[0], Html("premier"));
     QCOMPARE(b.editeur.cheminImageDiapo, image);
     QCOMPARE(Instantane(b.bac.secours), secoursAvant);
 
@@ -223,7 +237,7 @@ void TestProjet::refusGardeLeProjetOuvert() {
     QCOMPARE(b.editeur.RepertoireProjet, b.bac.projets);
     QCOMPARE(b.editeur.RepImage, b.bac.projets + "/Bon");
     QCOMPARE(b.editeur.NbSprite, 2);
-    QCOMPARE(b.editeur.Info[0], QString("modifié"));
+    QCOMPARE(b.editeur.Info[0], Html("modifié"));
     QVERIFY(!b.editeur.IndEnregistrer);
     QCOMPARE(Instantane(b.bac.projets), projetAvant);
 }
@@ -235,7 +249,7 @@ void TestProjet::commentaireAvecGuillemetsEtBarre() {
     b.editeur.richtxtTexteInfo.setPlainText("Il a dit \"oui\" | puis <i>non</i> \\ fin");
     b.editeur.CommandeEnregistrer();
     QVERIFY(LireOctets(b.Projet("Q.cin"))
-                .endsWith("Il a dit \"oui\" | puis <i>non</i> \\ fin\r\n"));
+                .endsWith("Il a dit \"oui\" | puis <i>non</i> \\ fin<br></font>\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProjet)

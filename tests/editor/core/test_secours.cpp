@@ -55,7 +55,7 @@ void TestSecours::deuxEnregistrementsUneSeuleCopie() {
     attendu["aaaa0.jpg"] = LireOctets(b.Projet("P0.jpg"));
     attendu["aaaa1.gif"] = LireOctets(b.Projet("P1.gif"));
     QCOMPARE(Copie(b.bac.secours), attendu);
-    QVERIFY(attendu["aaaa.cin"].endsWith("nouveau texte\r\nb\r\n"));
+    QVERIFY(attendu["aaaa.cin"].endsWith("nouveau texte<br></font>\r\nb\r\n"));
 }
 
 void TestSecours::annulerRemetLeDossierExactement() {

@@ -86,7 +86,8 @@ void TestChoix::ajoutComplet() {
     b.editeur.AjouterDiapo();
     QCOMPARE(b.dialogues.fenetresVues, QStringList({"frmFichierImage"}));
     QCOMPARE(b.editeur.NbSprite, 3);
-    QCOMPARE(b.editeur.Info[2], QString("Le port au matin"));
+    QCOMPARE(b.editeur.Info[2], QString("<font face='MS Sans Serif' size='2' "
+                                        "color='#000000'>Le port au matin<br></font>"));
     QCOMPARE(LireOctets(b.bac.projets + "/P2.gif"), LireOctets(b.photos + "/port.gif"));
     // L'autre fenêtre s'ouvrira dans le même dossier.
     QCOMPARE(b.fenetre.ChangerImage()->parcours()->dossier(), b.photos);
@@ -153,7 +154,7 @@ void TestChoix::okAvecTexteDAttente() {
     QCOMPARE(b.dialogues.dernier().texte,
              QString("Vous n'avez pas entré de texte.\rVoulez-vous quitter ?"));
     QCOMPARE(b.editeur.NbSprite, 3);
-    QCOMPARE(b.editeur.Info[2], QString("Insérez ici le texte accompagnant la photo"));
+    QVERIFY(b.editeur.Info[2].contains(">Insérez ici le texte accompagnant la photo<br></font>"));
     QVERIFY(QFile::exists(b.bac.projets + "/P2.jpg"));
 }
 
