@@ -7,6 +7,14 @@
 #include "frmChangerImage.h"
 #include "frmFichierImage.h"
 #include "Dialogues.h"
+#include "frmCouleur.h"
+#include "ConversionRiche.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainterPath>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,7 +48,8 @@ QLabel* Barre(const QString& nom, QWidget* parent) {
 } // namespace
 
 frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
-    : QWidget(parent), m_editeur(editeur) {
+    : QWidget(parent), m_editeur(editeur), m_commandes(editeur) {
+    m_commandes.fenetreCouleur = this;
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Ostrelle 2.1"));
     m_imgFond.load(m_editeur.dossierProgramme() + QStringLiteral("/imgFond.jpg"));
@@ -50,6 +59,11 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
                   [this] { m_editeur.NouveauProjet(); });
     AjouterBouton(QStringLiteral("imgSave"), 2, QStringLiteral("Enregistrer"),
                   [this] { m_editeur.CommandeEnregistrer(); });
+    AjouterBouton(QStringLiteral("imgVisual"), 3,
+                  QStringLiteral("Créer et visualiser dans le navigateur"),
+                  [this] { m_editeur.CreerHTML(); });
+    AjouterBouton(QStringLiteral("imgVisuHTML"), 12, QStringLiteral("Visualise un fichier HTML créé"),
+                  [this] { m_editeur.VoirHTML(); });
     AjouterBouton(QStringLiteral("imgAjouter"), 8, QStringLiteral("Ajouter une diapo ( à la fin )"),
                   [this] { m_editeur.AjouterDiapo(); });
     AjouterBouton(QStringLiteral("imgChangeDiapo"), 10,
@@ -209,25 +223,30 @@ void frmPrincipal::ConstruireControles() {
     navigation->addStretch(1);
     colonne->addLayout(navigation);
 
+    colonne->addWidget(ConstruireMiseEnForme(panneauInfos));
+
     m_richtxtTexteInfo = new QTextEdit(panneauInfos);
     m_richtxtTexteInfo->setObjectName(QStringLiteral("richtxtTexteInfo"));
     m_richtxtTexteInfo->setToolTip(QStringLiteral("Commentaires accompagnant la diapositive"));
     m_richtxtTexteInfo->setAccessibleName(
         QStringLiteral("Commentaires accompagnant la diapositive"));
+    // Même police que le document, sinon le QTextEdit imposerait la sienne.
+    m_richtxtTexteInfo->setFont(PoliceCommentaire());
     m_richtxtTexteInfo->setDocument(&m_editeur.richtxtTexteInfo);
     m_richtxtTexteInfo->setTabChangesFocus(true);
+    m_richtxtTexteInfo->setContextMenuPolicy(Qt::NoContextMenu);
+    m_richtxtTexteInfo->viewport()->installEventFilter(this);
+    m_richtxtTexteInfo->installEventFilter(this);
     colonne->addWidget(m_richtxtTexteInfo, 1);
 
-    // La liste des polices sert à la mise en forme du commentaire ; cachée jusque-là.
-    m_comboPolice = new QComboBox(panneauInfos);
-    m_comboPolice->setObjectName(QStringLiteral("comboPolice"));
-    m_comboPolice->setToolTip(QStringLiteral("Nom de la police"));
-    m_comboPolice->setAccessibleName(QStringLiteral("Nom de la police"));
-    m_comboPolice->addItems(QFontDatabase::families());
-    m_comboPolice->setEditable(true);
-    m_comboPolice->setEditText(QStringLiteral("MS Sans Serif"));
-    m_comboPolice->hide();
-    colonne->addWidget(m_comboPolice);
+    m_copierColler = new QMenu(this);
+    m_copierColler->setObjectName(QStringLiteral("CopierColler"));
+    m_copierColler->addAction(QStringLiteral("Copier"), this, &frmPrincipal::Copier)
+        ->setObjectName(QStringLiteral("Copier"));
+    m_copierColler->addAction(QStringLiteral("Coller"), this, &frmPrincipal::Coller)
+        ->setObjectName(QStringLiteral("Coller"));
+
+    m_txtEntete->installEventFilter(this);
 
     centre->addWidget(panneauInfos, 0);
 
@@ -328,3 +347,208 @@ void frmPrincipal::MontrerAjout(const QString& titre, const QString& commentaire
 }
 
 void frmPrincipal::MontrerChangement() { m_editeur.dialogues().executerModal(*ChangerImage()); }
+
+// ---------------------------------------------------------------------------------------------
+// Mise en forme du commentaire
+
+namespace {
+// Les deux boutons à image : la couleur du texte et l'effacement du commentaire.
+QIcon IconeRich(int index) {
+    QPixmap image(QSize(20, 20) * 2);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (index == 6) {
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(13);
+        p.setFont(f);
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QRect(0, 0, 20, 15), Qt::AlignCenter, QStringLiteral("A"));
+        QLinearGradient arc(2, 0, 18, 0);
+        arc.setColorAt(0, Qt::red);
+        arc.setColorAt(0.35, Qt::yellow);
+        arc.setColorAt(0.65, Qt::green);
+        arc.setColorAt(1, Qt::blue);
+        p.fillRect(QRectF(2, 15, 16, 3.5), arc);
+    } else {
+        p.setPen(QPen(QColor(170, 40, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath fleche;
+        fleche.moveTo(15.5, 15);
+        fleche.cubicTo(17, 8, 11, 4, 5.5, 7.5);
+        p.drawPath(fleche);
+        p.drawLine(QPointF(5.5, 7.5), QPointF(9.5, 4.5));
+        p.drawLine(QPointF(5.5, 7.5), QPointF(8.5, 11.5));
+    }
+    return QIcon(image);
+}
+} // namespace
+
+QWidget* frmPrincipal::ConstruireMiseEnForme(QWidget* parent) {
+    auto* barre = new QWidget(parent);
+    barre->setObjectName(QStringLiteral("miseEnForme"));
+    auto* rangee = new QGridLayout(barre);
+    rangee->setContentsMargins(0, 0, 0, 0);
+    rangee->setHorizontalSpacing(3);
+
+    m_comboPolice = new QComboBox(barre);
+    m_comboPolice->setObjectName(QStringLiteral("comboPolice"));
+    m_comboPolice->setToolTip(QStringLiteral("Nom de la police"));
+    m_comboPolice->setAccessibleName(QStringLiteral("Nom de la police"));
+    m_comboPolice->addItems(QFontDatabase::families());
+    m_comboPolice->setEditable(true);
+    m_comboPolice->setInsertPolicy(QComboBox::NoInsert);
+    m_comboPolice->setEditText(QStringLiteral("MS Sans Serif"));
+    m_comboPolice->setMinimumContentsLength(14);
+    connect(m_comboPolice, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        QTextCursor c = m_richtxtTexteInfo->textCursor();
+        m_commandes.ChoixPolice(m_comboPolice->itemText(index), c);
+        m_richtxtTexteInfo->setTextCursor(c);
+    });
+
+    m_comboTaille = new QComboBox(barre);
+    m_comboTaille->setObjectName(QStringLiteral("comboTaille"));
+    m_comboTaille->setToolTip(QStringLiteral("Taille de la police"));
+    m_comboTaille->setAccessibleName(QStringLiteral("Taille de la police"));
+    m_comboTaille->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"),
+                             QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("18"),
+                             QStringLiteral("20")});
+    m_comboTaille->setCurrentIndex(1);
+    connect(m_comboTaille, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        QTextCursor c = m_richtxtTexteInfo->textCursor();
+        m_commandes.ChoixTaille(m_comboTaille->itemText(index), c);
+        m_richtxtTexteInfo->setTextCursor(c);
+    });
+    rangee->addWidget(m_comboPolice, 0, 0, 1, 6);
+    rangee->addWidget(m_comboTaille, 0, 6, 1, 3);
+
+    struct Definition {
+        QString legende, bulle;
+    };
+    const Definition definitions[9] = {
+        {QStringLiteral("i"), QStringLiteral("italiques")},
+        {QStringLiteral("s"), QStringLiteral("souligné")},
+        {QStringLiteral("g"), QStringLiteral("gras")},
+        {QStringLiteral("b"), QStringLiteral("barré")},
+        {QStringLiteral("exp"), QStringLiteral("exposant")},
+        {QStringLiteral("ind"), QStringLiteral("indice")},
+        {QString(), QStringLiteral("couleur du texte")},
+        {QString(), QStringLiteral("UNDO")},
+        {QString(), QStringLiteral("couleur du texte")},
+    };
+    for (int i = 0; i < 9; ++i) {
+        auto* b = new QPushButton(definitions[i].legende, barre);
+        b->setObjectName(QStringLiteral("cmdRich_%1").arg(i));
+        b->setToolTip(definitions[i].bulle);
+        b->setAccessibleName(definitions[i].bulle);
+        b->setFixedSize(34, 28);
+        b->setFocusPolicy(Qt::TabFocus);
+        QFont f = b->font();
+        f.setItalic(i == 0);
+        f.setUnderline(i == 1);
+        f.setBold(i == 2);
+        f.setStrikeOut(i == 3);
+        b->setFont(f);
+        if (i == 6 || i == 7)
+            b->setIcon(IconeRich(i));
+        connect(b, &QPushButton::clicked, this, [this, i] { BoutonRich(i); });
+        m_cmdRich[i] = b;
+        rangee->addWidget(b, 1, i);
+    }
+    MontrerMiseEnForme({});
+    return barre;
+}
+
+void frmPrincipal::MontrerMiseEnForme(const EtatControlesTexte& etat) {
+    for (int i = 0; i < 8; ++i)
+        m_cmdRich[i]->setVisible(etat.visibles);
+    m_cmdRich[8]->setVisible(etat.visibles && etat.couleurVisible);
+    m_cmdRich[8]->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #555;")
+                                    .arg(m_commandes.couleurPastille.name()));
+    m_comboPolice->setVisible(etat.visibles);
+    m_comboTaille->setVisible(etat.visibles);
+    if (!etat.taille.isEmpty()) {
+        const int t = m_comboTaille->findText(etat.taille);
+        if (t >= 0)
+            m_comboTaille->setCurrentIndex(t);
+    }
+    if (!etat.police.isEmpty()) {
+        const int p = m_comboPolice->findText(etat.police);
+        if (p >= 0)
+            m_comboPolice->setCurrentIndex(p);
+    }
+}
+
+void frmPrincipal::BoutonRich(int index) {
+    QTextCursor c = m_richtxtTexteInfo->textCursor();
+    m_commandes.BoutonRich(index, c);
+    m_richtxtTexteInfo->setTextCursor(c);
+    if (index == 6 || index == 8)
+        m_cmdRich[8]->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #555;")
+                                        .arg(m_commandes.couleurPastille.name()));
+}
+
+void frmPrincipal::RelachementSurEditeur() {
+    if (!m_editeur.IndOuverture)
+        return;
+    MontrerMiseEnForme(m_commandes.RelachementSouris(m_richtxtTexteInfo->textCursor()));
+    m_commandes.FinRelachement();
+}
+
+void frmPrincipal::Copier() {
+    const QString rtf = m_commandes.Copier(m_richtxtTexteInfo->textCursor());
+    if (!rtf.isEmpty())
+        QGuiApplication::clipboard()->setText(rtf);
+}
+
+void frmPrincipal::Coller() {
+    QTextCursor c = m_richtxtTexteInfo->textCursor();
+    m_commandes.Coller(QGuiApplication::clipboard()->text(), c);
+    m_richtxtTexteInfo->setTextCursor(c);
+}
+
+bool frmPrincipal::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == m_richtxtTexteInfo->viewport()) {
+        if (evenement->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(evenement)->button() == Qt::RightButton &&
+            m_editeur.IndOuverture) {
+            m_copierColler->popup(static_cast<QMouseEvent*>(evenement)->globalPosition().toPoint());
+            return true;
+        }
+        if (evenement->type() == QEvent::MouseButtonRelease)
+            RelachementSurEditeur();
+    } else if (objet == m_richtxtTexteInfo && evenement->type() == QEvent::KeyRelease) {
+        // Au clavier aussi (Maj + flèches), une sélection montre les contrôles.
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->modifiers() & Qt::ShiftModifier || touche->key() == Qt::Key_Shift)
+            RelachementSurEditeur();
+    } else if (objet == m_richtxtTexteInfo && evenement->type() == QEvent::KeyPress) {
+        // Le menu Copier / Coller au clavier.
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->key() == Qt::Key_Menu && m_editeur.IndOuverture) {
+            m_copierColler->popup(m_richtxtTexteInfo->viewport()->mapToGlobal(
+                m_richtxtTexteInfo->cursorRect().bottomLeft()));
+            return true;
+        }
+    } else if (objet == m_txtEntete && evenement->type() == QEvent::FocusOut) {
+        m_commandes.PerteFocusEntete(m_txtEntete->text());
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+frmCouleur* frmPrincipal::Couleur() {
+    if (!m_frmCouleur)
+        m_frmCouleur = new frmCouleur(m_editeur, this);
+    return m_frmCouleur;
+}
+
+void frmPrincipal::MontrerCouleur() { m_editeur.dialogues().executerModal(*Couleur()); }
+
+QColor frmPrincipal::CouleurChoisie() const {
+    return m_frmCouleur ? m_frmCouleur->couleurSelection() : QColor(255, 0, 0);
+}

@@ -3,6 +3,7 @@
 // commandes ; tout le travail se fait dans Editeur.
 
 #include "ChoixImage.h"
+#include "CommandesTexte.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -20,7 +21,10 @@ class ZoneImage;
 class frmChangerImage;
 class frmFichierImage;
 
-class frmPrincipal : public QWidget, public FenetresChoix {
+class frmCouleur;
+class QMenu;
+
+class frmPrincipal : public QWidget, public FenetresChoix, public FenetreCouleur {
     Q_OBJECT
 public:
     explicit frmPrincipal(Editeur& editeur, QWidget* parent = nullptr);
@@ -41,10 +45,18 @@ public:
     frmFichierImage* FichierImage();
     frmChangerImage* ChangerImage();
 
+    // Le choix de la couleur du texte, créé au premier usage.
+    void MontrerCouleur() override;
+    QColor CouleurChoisie() const override;
+    frmCouleur* Couleur();
+
+    CommandesTexte& commandesTexte() { return m_commandes; }
+
 public slots:
     void Rafraichir();
 
 protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
@@ -53,6 +65,12 @@ private:
     void PeindreFond(QPainter& p);
     void CommandeQuitter();
     void CreerFenetresChoix();
+    QWidget* ConstruireMiseEnForme(QWidget* parent);
+    void BoutonRich(int index);
+    void MontrerMiseEnForme(const EtatControlesTexte& etat);
+    void RelachementSurEditeur();
+    void Copier();
+    void Coller();
 
     Editeur& m_editeur;
     bool m_fini = false;
@@ -72,6 +90,11 @@ private:
     QPushButton* m_cmdDiapo[4] = {};
     QTextEdit* m_richtxtTexteInfo = nullptr;
     QComboBox* m_comboPolice = nullptr;
+    QComboBox* m_comboTaille = nullptr;
+    QPushButton* m_cmdRich[9] = {};
+    QMenu* m_copierColler = nullptr;
+    CommandesTexte m_commandes;
+    frmCouleur* m_frmCouleur = nullptr;
     ZoneImage* m_imgDiapo = nullptr;
     frmFichierImage* m_frmFichierImage = nullptr;
     frmChangerImage* m_frmChangerImage = nullptr;

@@ -1,0 +1,182 @@
+#include "CommandesTexte.h"
+
+#include "Couleurs.h"
+#include "Dialogues.h"
+#include "Editeur.h"
+#include "FormatCommentaire.h"
+#include "RTF.h"
+
+#include <QTextDocument>
+
+namespace {
+// Vrai quand tous les caractères de la sélection ont l'attribut.
+template <typename Test> bool TousOnt(const QTextCursor& selection, Test test) {
+    QTextCursor c(selection.document());
+    for (int p = selection.selectionStart(); p < selection.selectionEnd(); ++p) {
+        c.setPosition(p);
+        c.setPosition(p + 1, QTextCursor::KeepAnchor);
+        if (!test(c.charFormat()))
+            return false;
+    }
+    return selection.hasSelection();
+}
+
+int DecalageDebut(const QTextCursor& selection) {
+    QTextCursor c(selection.document());
+    c.setPosition(selection.selectionStart());
+    c.setPosition(selection.selectionStart() + 1, QTextCursor::KeepAnchor);
+    return Decalage(c.charFormat());
+}
+
+QColor CouleurDuCode(const QString& code) {
+    const uint32_t v = HTMLVersCouleur(code.mid(1));
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+void Appliquer(QTextCursor& selection, const QTextCharFormat& format) {
+    selection.mergeCharFormat(format);
+}
+} // namespace
+
+void CommandesTexte::RetrouverSelection(QTextCursor& selection, bool memoriser) {
+    if (!selection.hasSelection()) {
+        const int fin = std::min(m_editeur.DebutSelection + m_editeur.LongueurSelection,
+                                 selection.document()->characterCount() - 1);
+        selection.setPosition(std::min(m_editeur.DebutSelection, fin));
+        selection.setPosition(fin, QTextCursor::KeepAnchor);
+    } else if (memoriser) {
+        m_editeur.DebutSelection = selection.selectionStart();
+        m_editeur.LongueurSelection = selection.selectionEnd() - selection.selectionStart();
+    }
+}
+
+void CommandesTexte::Valider(QTextCursor& selection) {
+    m_editeur.RichVersHTML();
+    selection.movePosition(QTextCursor::End);
+}
+
+void CommandesTexte::BoutonRich(int index, QTextCursor& selection) {
+    RetrouverSelection(selection, true);
+    QTextCharFormat format;
+    switch (index) {
+    case 0:
+        format.setFontItalic(!TousOnt(selection, [](const QTextCharFormat& f) { return f.fontItalic(); }));
+        break;
+    case 1:
+        format.setFontUnderline(!TousOnt(selection, [](const QTextCharFormat& f) { return f.fontUnderline(); }));
+        break;
+    case 2:
+        format.setFontWeight(
+            TousOnt(selection, [](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; })
+                ? QFont::Normal
+                : QFont::Bold);
+        break;
+    case 3:
+        format.setFontStrikeOut(
+            !TousOnt(selection, [](const QTextCharFormat& f) { return f.fontStrikeOut(); }));
+        break;
+    case 4:
+        PoserDecalage(format, 40 - DecalageDebut(selection));
+        break;
+    case 5:
+        PoserDecalage(format, -40 - DecalageDebut(selection));
+        break;
+    case 6:
+        if (!fenetreCouleur)
+            return;
+        fenetreCouleur->MontrerCouleur();
+        if (m_editeur.SelectionCouleurTexte.isEmpty())
+            return;
+        format.setForeground(CouleurDuCode(m_editeur.SelectionCouleurTexte));
+        couleurPastille = fenetreCouleur->CouleurChoisie();
+        break;
+    case 7: {
+        // « UNDO » : un commentaire vide, et le texte tapé ensuite sera blanc.
+        selection.select(QTextCursor::Document);
+        selection.removeSelectedText();
+        m_editeur.EcrireTexteInfo(QString());
+        selection.select(QTextCursor::Document);
+        QTextCharFormat blanc;
+        blanc.setForeground(QColor(255, 255, 255));
+        selection.mergeBlockCharFormat(blanc);
+        selection.mergeCharFormat(blanc);
+        Valider(selection);
+        return;
+    }
+    case 8:
+        if (m_editeur.SelectionCouleurTexte.isEmpty())
+            return;
+        format.setForeground(CouleurDuCode(m_editeur.SelectionCouleurTexte));
+        break;
+    default:
+        break;
+    }
+    Appliquer(selection, format);
+    Valider(selection);
+}
+
+void CommandesTexte::ChoixPolice(const QString& police, QTextCursor& selection) {
+    if (!m_editeur.IndFormatActif)
+        return;
+    RetrouverSelection(selection, false);
+    QTextCharFormat format;
+    format.setFontFamilies({police});
+    Appliquer(selection, format);
+    Valider(selection);
+}
+
+void CommandesTexte::ChoixTaille(const QString& taille, QTextCursor& selection) {
+    if (!m_editeur.IndFormatActif)
+        return;
+    bool ok = false;
+    const double points = taille.toDouble(&ok);
+    if (!ok || points <= 0)
+        return;
+    RetrouverSelection(selection, false);
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    Appliquer(selection, format);
+    Valider(selection);
+}
+
+EtatControlesTexte CommandesTexte::RelachementSouris(const QTextCursor& selection) {
+    EtatControlesTexte etat;
+    if (!m_editeur.IndOuverture)
+        return etat;
+    m_editeur.IndFormatActif = false;
+    if (selection.hasSelection()) {
+        etat.visibles = true;
+        etat.couleurVisible = !m_editeur.SelectionCouleurTexte.isEmpty();
+        const QTextCharFormat format = selection.charFormat();
+        if (format.fontPointSize() > 0)
+            etat.taille = QString::number(format.fontPointSize());
+        const QStringList familles = format.fontFamilies().toStringList();
+        if (!familles.isEmpty())
+            etat.police = familles.first();
+    }
+    return etat;
+}
+
+void CommandesTexte::FinRelachement() {
+    if (m_editeur.IndOuverture)
+        m_editeur.IndFormatActif = true;
+}
+
+QString CommandesTexte::Copier(const QTextCursor& selection) const {
+    if (!selection.hasSelection())
+        return {};
+    return EcrireRTF(*selection.document(), selection.selectionStart(), selection.selectionEnd());
+}
+
+void CommandesTexte::Coller(const QString& pressePapiers, QTextCursor& selection) {
+    if (!CollerContenu(pressePapiers, selection))
+        m_editeur.dialogues().message(QStringLiteral("ERREUR"),
+                                      QStringLiteral("Impossible de coller à cet endroit."),
+                                      Boutons::OK, Icone::Aucune);
+}
+
+void CommandesTexte::PerteFocusEntete(const QString& texte) {
+    m_editeur.Entete = texte;
+    m_editeur.txtEntete = texte;
+    m_editeur.IndEnregistrer = false;
+}
