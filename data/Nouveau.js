@@ -15,9 +15,49 @@ document.getElementById("InfoDiaporama").innerHTML="1 / 1";
 document.getElementById("InfoTexte").innerHTML=Info[0];
 document.getElementById("Titre").innerHTML="Mon diaporama";
   Courante = 0;
-  var titre = document.getElementById("Titre").textContent;
-  if (titre) document.title = titre;
+  var titre = document.getElementById("Titre");
+  var texteTitre = titre.textContent.replace(/\s+/g, " ").trim();
+  if (texteTitre) document.title = texteTitre;
+  else (titre.closest("header") || titre).hidden = true;
+  if (NBSprite < 0) MontrerDiaporamaVide();
+  Element("diapo").addEventListener("load", ImageChargee);
+  Element("diapo").addEventListener("error", ImageAbsente);
+  PreparerCommandes();
+  MajCommandes();
+  Precharger(1);
 }
+
+// Utilitaires
+// -----------
+
+function Element(id) {
+  return document.getElementById(id);
+}
+
+// Un modele de page peut se passer des boutons facultatifs : tout est verifie.
+function Avec(id, action) {
+  var e = Element(id);
+  if (e) action(e);
+}
+
+// Le stockage local peut etre refuse pour une page ouverte depuis le disque.
+function LireReglage(cle) {
+  try {
+    return window.localStorage ? window.localStorage.getItem(cle) : null;
+  } catch (e) {
+    return null;
+  }
+}
+
+function EcrireReglage(cle, valeur) {
+  try {
+    if (window.localStorage) window.localStorage.setItem(cle, valeur);
+  } catch (e) {
+  }
+}
+
+// Navigation
+// ----------
 
 // NBSprite est l'indice de la derniere diapo : -1 pour un diaporama vide.
 function Afficher(i) {
@@ -29,7 +69,12 @@ function Afficher(i) {
   document.getElementById("diapo").src = RepImage + i + TypeImage[i];
   document.getElementById("InfoDiaporama").innerHTML = (i + 1) + " / " + (NBSprite + 1);
   document.getElementById("InfoTexte").innerHTML = Info[i];
+  MajCommandes();
+  Precharger(i + 1);
+  Precharger(i - 1);
   JouerSon();
+  // Un pas a la main relance le compte a rebours de la lecture automatique.
+  if (Minuterie != null) PlanifierSuivante();
 }
 
 function Premiere() { Afficher(0); }
@@ -37,8 +82,110 @@ function Precedente() { Afficher(Courante - 1); }
 function Suivante() { Afficher(Courante + 1); }
 function Derniere() { Afficher(NBSprite); }
 
-// Le carillon est un agrement : un navigateur qui refuse le son ne bloque rien.
+function MontrerDiaporamaVide() {
+  var diapo = Element("diapo");
+  diapo.removeAttribute("src");
+  (diapo.closest("figure") || diapo).hidden = true;
+  document.body.classList.add("vide");
+  Element("InfoDiaporama").textContent = "0 / 0";
+  Element("InfoTexte").textContent = "Ce diaporama ne contient encore aucune diapositive.";
+}
+
+// Boutons sans effet a une extremite : grises, mais gardent le focus du clavier.
+function MajCommandes() {
+  var vide = NBSprite < 0;
+  Griser("cmdPremiere", vide || Courante == 0);
+  Griser("cmdPrecedente", vide || Courante == 0);
+  Griser("cmdSuivante", vide || Courante >= NBSprite);
+  Griser("cmdDerniere", vide || Courante >= NBSprite);
+  Griser("cmdLecture", NBSprite < 1);
+  if (!vide) Element("diapo").alt = "Diapositive " + (Courante + 1) + " sur " + (NBSprite + 1);
+}
+
+function Griser(id, grise) {
+  Avec(id, function (bouton) {
+    if (grise) bouton.setAttribute("aria-disabled", "true");
+    else bouton.removeAttribute("aria-disabled");
+  });
+}
+
+function ImageChargee() {
+  Element("diapo").classList.remove("absente");
+}
+
+function ImageAbsente() {
+  if (Element("diapo").getAttribute("src")) Element("diapo").classList.add("absente");
+}
+
+// L'image suivante est chargee d'avance : le pas en avant est immediat.
+var Prechargees = {};
+function Precharger(i) {
+  if (i < 0 || i > NBSprite || Prechargees[i]) return;
+  var image = new Image();
+  image.src = RepImage + i + TypeImage[i];
+  Prechargees[i] = image;
+}
+
+// Lecture automatique
+// -------------------
+
+var Minuterie = null;
+var DelaiLecture = 4000;
+
+function BasculerLecture() {
+  if (Minuterie != null) ArreterLecture();
+  else if (NBSprite >= 1) LancerLecture();
+}
+
+function LancerLecture() {
+  PlanifierSuivante();
+  MajLecture();
+}
+
+function ArreterLecture() {
+  clearTimeout(Minuterie);
+  Minuterie = null;
+  MajLecture();
+}
+
+function PlanifierSuivante() {
+  clearTimeout(Minuterie);
+  Minuterie = setTimeout(Avancer, DelaiLecture);
+}
+
+// En lecture, apres la derniere diapo on repart de la premiere.
+function Avancer() {
+  Minuterie = null;
+  Afficher(Courante < NBSprite ? Courante + 1 : 0);
+  PlanifierSuivante();
+}
+
+function MajLecture() {
+  var enCours = Minuterie != null;
+  Avec("cmdLecture", function (bouton) {
+    bouton.setAttribute("aria-label", enCours ? "Mettre en pause" : "Lancer la lecture automatique");
+    bouton.title = bouton.getAttribute("aria-label");
+    bouton.classList.toggle("en-cours", enCours);
+    Avec("txtLecture", function (t) { t.textContent = enCours ? "Pause" : "Lecture"; });
+  });
+  // Un compteur qui change toutes les quatre secondes ne doit pas couper la parole.
+  Element("InfoDiaporama").setAttribute("aria-live", enCours ? "off" : "polite");
+}
+
+// Son
+// ---
+
+// Pas de son avant un geste de l'utilisateur : les navigateurs le refusent et c'est poli.
+var Interaction = false;
+var SonCoupe = LireReglage("ostrelle.son") == "coupe";
+
+function NoterInteraction() {
+  Interaction = true;
+}
+
 function JouerSon() {
+  if (!Interaction || SonCoupe) return;
+  // Le carillon est un agrement : un navigateur qui refuse le son ne bloque rien.
   try {
     if (Son == null) Son = new Audio("sohifrm2.wav");
     Son.currentTime = 0;
@@ -48,16 +195,129 @@ function JouerSon() {
   }
 }
 
-document.addEventListener("keydown", function (e) {
-  if (e.altKey || e.ctrlKey || e.metaKey) return;
-  var touche = e.key || e.keyCode;
-  if (touche == "ArrowLeft" || touche == "Left" || touche == 37) Precedente();
-  else if (touche == "ArrowRight" || touche == "Right" || touche == 39) Suivante();
-  else if (touche == "Home" || touche == 36) Premiere();
-  else if (touche == "End" || touche == 35) Derniere();
+function BasculerSon() {
+  SonCoupe = !SonCoupe;
+  EcrireReglage("ostrelle.son", SonCoupe ? "coupe" : "actif");
+  if (SonCoupe && Son != null) Son.pause();
+  MajSon();
+}
+
+function MajSon() {
+  Avec("cmdSon", function (bouton) {
+    bouton.setAttribute("aria-label", SonCoupe ? "Activer le son" : "Couper le son");
+    bouton.title = bouton.getAttribute("aria-label");
+    bouton.classList.toggle("coupe", SonCoupe);
+  });
+}
+
+// Plein ecran
+// -----------
+
+function PleinEcranPossible() {
+  var racine = document.documentElement;
+  return !!((document.fullscreenEnabled && racine.requestFullscreen) ||
+            (document.webkitFullscreenEnabled && racine.webkitRequestFullscreen));
+}
+
+function ElementPleinEcran() {
+  return document.fullscreenElement || document.webkitFullscreenElement || null;
+}
+
+function BasculerPleinEcran() {
+  try {
+    var demande;
+    if (ElementPleinEcran()) {
+      demande = document.exitFullscreen ? document.exitFullscreen() : document.webkitExitFullscreen();
+    } else {
+      var racine = document.documentElement;
+      demande = racine.requestFullscreen ? racine.requestFullscreen() : racine.webkitRequestFullscreen();
+    }
+    if (demande && demande.catch) demande.catch(function () {});
+  } catch (e) {
+  }
+}
+
+function MajPleinEcran() {
+  var plein = ElementPleinEcran() != null;
+  document.body.classList.toggle("plein-ecran", plein);
+  Avec("cmdPleinEcran", function (bouton) {
+    bouton.setAttribute("aria-label", plein ? "Quitter le plein \u00e9cran" : "Afficher en plein \u00e9cran");
+    bouton.title = bouton.getAttribute("aria-label");
+    Avec("txtPleinEcran", function (t) { t.textContent = plein ? "Quitter" : "Plein \u00e9cran"; });
+  });
+}
+
+// Clavier et gestes
+// -----------------
+
+function ChampDeSaisie(cible) {
+  return !!(cible && cible.closest && cible.closest("input, textarea, select, [contenteditable]"));
+}
+
+function ToucheClavier(e) {
+  if (e.defaultPrevented || e.altKey || e.ctrlKey || e.metaKey) return;
+  if (ChampDeSaisie(e.target)) return;
+  var touche = e.key;
+  if (touche == " " || touche == "Spacebar") {
+    // Sur un bouton, l'espace appartient au bouton.
+    if (e.target && e.target.closest && e.target.closest("button, a")) return;
+    if (e.shiftKey) Precedente();
+    else Suivante();
+  }
+  else if (touche == "ArrowLeft" || touche == "Left") Precedente();
+  else if (touche == "ArrowRight" || touche == "Right") Suivante();
+  else if (touche == "Home") Premiere();
+  else if (touche == "End") Derniere();
   else return;
   e.preventDefault();
-});
+}
+
+// Un glissement franc et plutot horizontal change de diapo ; le reste est du defilement.
+var DebutGeste = null;
+
+function DebutToucher(e) {
+  var zoom = window.visualViewport ? window.visualViewport.scale : 1;
+  if (e.touches.length != 1 || zoom > 1.01 || (e.target.closest && e.target.closest("button"))) {
+    DebutGeste = null;
+    return;
+  }
+  DebutGeste = { x: e.touches[0].clientX, y: e.touches[0].clientY };
+}
+
+function FinToucher(e) {
+  if (DebutGeste == null || e.changedTouches.length != 1) return;
+  var dx = e.changedTouches[0].clientX - DebutGeste.x;
+  var dy = e.changedTouches[0].clientY - DebutGeste.y;
+  DebutGeste = null;
+  if (Math.abs(dx) < 50 || Math.abs(dx) < 1.5 * Math.abs(dy)) return;
+  if (dx < 0) Suivante();
+  else Precedente();
+}
+
+function PreparerCommandes() {
+  document.addEventListener("keydown", ToucheClavier);
+  // Phase de capture : le geste est note avant que le bouton ne change de diapo.
+  window.addEventListener("pointerdown", NoterInteraction, true);
+  window.addEventListener("keydown", NoterInteraction, true);
+  window.addEventListener("touchstart", NoterInteraction, { capture: true, passive: true });
+  var scene = Element("diapo").parentNode;
+  while (scene.parentNode && scene.parentNode != document.body && !scene.classList.contains("scene"))
+    scene = scene.parentNode;
+  scene.addEventListener("touchstart", DebutToucher, { passive: true });
+  scene.addEventListener("touchend", FinToucher, { passive: true });
+  scene.addEventListener("touchcancel", function () { DebutGeste = null; }, { passive: true });
+  Avec("cmdLecture", function (b) { b.addEventListener("click", BasculerLecture); });
+  Avec("cmdSon", function (b) { b.addEventListener("click", BasculerSon); });
+  Avec("cmdPleinEcran", function (b) {
+    b.hidden = !PleinEcranPossible();
+    b.addEventListener("click", BasculerPleinEcran);
+  });
+  document.addEventListener("fullscreenchange", MajPleinEcran);
+  document.addEventListener("webkitfullscreenchange", MajPleinEcran);
+  MajLecture();
+  MajSon();
+  MajPleinEcran();
+}
 
 if (document.readyState == "loading") document.addEventListener("DOMContentLoaded", Demarrer);
 else Demarrer();

@@ -50,6 +50,26 @@ QByteArray Ligne(const QList<QByteArray>& lignes, int numero) {
     return numero <= lignes.size() ? lignes[numero - 1] : QByteArray("<absente>");
 }
 
+// La page s'ouvre depuis le disque, sans réseau : elle ne désigne que des fichiers du projet
+// ou des données en ligne, jamais un serveur, une police à télécharger ou un module.
+void VerifierRessourcesLocales(const QString& chemin, const QByteArray& texte) {
+    const QString page = QString::fromLatin1(texte);
+    const QStringList permis = {QStringLiteral("Nouveau.js"), QStringLiteral("imgFond.jpg"),
+                                QStringLiteral("imgFondTable.jpg")};
+    const QRegularExpression reference(
+        QStringLiteral("(?:\\b(?:src|href)\\s*=\\s*\"([^\"]*)\"|url\\(\\s*\"?([^\")]*)\"?\\s*\\))"));
+    int vues = 0;
+    for (const auto& m : reference.globalMatch(page)) {
+        const QString cible = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
+        ++vues;
+        QVERIFY2(permis.contains(cible) || cible.startsWith(QLatin1String("data:image/")),
+                 qPrintable(chemin + QStringLiteral(" : ") + cible));
+    }
+    QVERIFY2(vues >= 2, qPrintable(chemin));
+    for (const char* interdit : {"http:", "https:", "\"//", "@import", "<link", "type=\"module\""})
+        QVERIFY2(!texte.contains(interdit), interdit);
+}
+
 void VerifierPage(const QString& chemin) {
     QString erreur;
     const QList<QByteArray> lignes = LignesCrLf(chemin, &erreur);
@@ -81,7 +101,19 @@ void VerifierPage(const QString& chemin) {
                      QRegularExpression::escape(b[1])));
         QVERIFY2(bouton.match(QString::fromLatin1(texte)).hasMatch(), b[0]);
     }
-    QVERIFY(texte.contains("background=\"imgFond.jpg\""));
+    // Le fond du projet en mosaïque, par la feuille de style : l'attribut background du corps
+    // n'existe plus en HTML5.
+    const QRegularExpression fond(
+        QStringLiteral("body\\s*\\{[^}]*background:[^;}]*url\\(\"imgFond\\.jpg\"\\)\\s+repeat"));
+    QVERIFY2(fond.match(QString::fromLatin1(texte)).hasMatch(), qPrintable(chemin));
+    // Les commandes que le script du modèle tient à jour, sous les mêmes noms dans chaque page ;
+    // le plein écran reste caché tant que le script n'a pas vu que le navigateur le permet.
+    for (const char* id : {"cmdLecture", "txtLecture", "cmdSon", "cmdPleinEcran", "txtPleinEcran"})
+        QVERIFY2(texte.contains(QByteArray("id=\"") + id + '"'), id);
+    QVERIFY(QRegularExpression(QStringLiteral("<button[^>]*id=\"cmdPleinEcran\"[^>]*hidden>"))
+                .match(QString::fromLatin1(texte))
+                .hasMatch());
+    VerifierRessourcesLocales(chemin, texte);
 }
 
 } // namespace

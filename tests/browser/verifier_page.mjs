@@ -1,0 +1,426 @@
+// Parcourt une page de diaporama générée, dans Chromium sans tête, comme le ferait un visiteur.
+// Usage : node verifier_page.mjs <page.htm> <attendu.json>
+// attendu.json : { nom, titre, lecture, diapos: [{ image, largeur, hauteur, lignes, gras, couleur }] }
+// Avec OSTRELLE_CAPTURES=<dossier>, des captures d'écran y sont déposées (téléphone et grand écran).
+// Code de sortie 0 : tout est conforme ; 1 : au moins un écart, décrit sur la sortie.
+
+import { chromium } from 'playwright-core';
+import { readFileSync, mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const [cheminPage, cheminAttendu] = process.argv.slice(2);
+if (!cheminPage || !cheminAttendu) {
+  console.error('usage : node verifier_page.mjs <page.htm> <attendu.json>');
+  process.exit(2);
+}
+const attendu = JSON.parse(readFileSync(cheminAttendu, 'utf8'));
+const adresse = pathToFileURL(cheminPage).href;
+const n = attendu.diapos.length;
+const captures = process.env.OSTRELLE_CAPTURES || '';
+const ecarts = [];
+
+function ecart(message) {
+  ecarts.push(message);
+  console.log(`ÉCART : ${message}`);
+}
+
+function verifier(condition, message) {
+  if (!condition) ecart(message);
+  return condition;
+}
+
+function egal(obtenu, voulu, quoi) {
+  return verifier(JSON.stringify(obtenu) === JSON.stringify(voulu),
+    `${quoi} : obtenu ${JSON.stringify(obtenu)}, attendu ${JSON.stringify(voulu)}`);
+}
+
+// Tout ce que la page fait d'anormal est retenu, page par page.
+function surveiller(page, journal) {
+  page.on('console', (m) => {
+    if (m.type() === 'error') journal.erreurs.push(`console : ${m.text()}`);
+  });
+  page.on('pageerror', (e) => journal.erreurs.push(`exception : ${e.message}`));
+  page.on('request', (r) => journal.requetes.push(r.url()));
+  page.on('requestfailed', (r) => journal.erreurs.push(`échec de chargement : ${r.url()}`));
+}
+
+async function nouveauContexte(navigateur, options) {
+  const contexte = await navigateur.newContext({ locale: 'fr-FR', ...options });
+  // Rien ne doit sortir de la machine : tout ce qui n'est pas un fichier est refusé et noté.
+  contexte.horsFichier = [];
+  await contexte.route(/^(https?|wss?|ftp):/, (route) => {
+    contexte.horsFichier.push(route.request().url());
+    return route.abort();
+  });
+  // Chaque lecture du son est comptée, sans dépendre d'une carte son.
+  await contexte.addInitScript(() => {
+    window.__lecturesSon = [];
+    const jouer = HTMLMediaElement.prototype.play;
+    HTMLMediaElement.prototype.play = function () {
+      window.__lecturesSon.push(this.src);
+      return jouer.call(this);
+    };
+  });
+  return contexte;
+}
+
+async function ouvrir(contexte) {
+  const page = await contexte.newPage();
+  page.setDefaultTimeout(5000);
+  const journal = { erreurs: [], requetes: [], horsFichier: contexte.horsFichier };
+  surveiller(page, journal);
+  await page.goto(adresse, { waitUntil: 'load' });
+  return { page, journal };
+}
+
+function bouton(page, nom) {
+  return page.getByRole('button', { name: nom, exact: true });
+}
+
+// Ce que voit le visiteur : compteur, image, commentaire (lignes sans espaces de bord).
+async function etat(page) {
+  return page.evaluate(() => {
+    const image = document.getElementById('diapo');
+    const lignes = document.getElementById('InfoTexte').innerText.replace(/\u00a0/g, ' ')
+      .split('\n').map((l) => l.replace(/[ \t]+/g, ' ').trim());
+    while (lignes.length && lignes[lignes.length - 1] === '') lignes.pop();
+    const gras = document.querySelector('#InfoTexte b');
+    const police = document.querySelector('#InfoTexte font[color]');
+    return {
+      compteur: document.getElementById('InfoDiaporama').textContent.trim(),
+      src: image.getAttribute('src'),
+      lignes,
+      gras: gras ? gras.textContent.trim() : null,
+      couleur: police ? police.getAttribute('color').toUpperCase() : null,
+    };
+  });
+}
+
+async function compteur(page) {
+  return page.evaluate(() => document.getElementById('InfoDiaporama').textContent.trim());
+}
+
+// La diapo i est montrée : compteur, bonne image réellement décodée, commentaire tel qu'écrit.
+async function verifierDiapo(page, i, contexte) {
+  const d = attendu.diapos[i];
+  const ici = `${contexte}, diapo ${i}`;
+  try {
+    await page.waitForFunction(([nom, largeur]) => {
+      const image = document.getElementById('diapo');
+      return image.getAttribute('src') === nom && image.complete && image.naturalWidth === largeur;
+    }, [d.image, d.largeur], { timeout: 5000 });
+  } catch {
+    const image = await page.evaluate(() => {
+      const e = document.getElementById('diapo');
+      return { src: e.getAttribute('src'), complete: e.complete, largeur: e.naturalWidth };
+    });
+    ecart(`${ici} : image non chargée ou autre image (${JSON.stringify(image)}, attendu ${d.image} de ${d.largeur} px)`);
+  }
+  const e = await etat(page);
+  egal(e.compteur, `${i + 1} / ${n}`, `${ici} : compteur`);
+  egal(e.src, d.image, `${ici} : image`);
+  egal(e.lignes, d.lignes, `${ici} : commentaire`);
+  if (d.gras) egal(e.gras, d.gras, `${ici} : texte en gras`);
+  if (d.couleur) egal(e.couleur, d.couleur.toUpperCase(), `${ici} : couleur du texte`);
+}
+
+async function attendreCompteur(page, voulu, delai = 3000) {
+  try {
+    await page.waitForFunction((v) => document.getElementById('InfoDiaporama').textContent.trim() === v,
+      voulu, { timeout: delai });
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+async function griseS(page, nom) {
+  return (await bouton(page, nom).getAttribute('aria-disabled')) === 'true';
+}
+
+// Boutons : chacun trouvé par son nom accessible français, chacun déplace compteur et image.
+async function verifierBoutons(page) {
+  const ici = 'boutons';
+  verifier(await griseS(page, 'Première diapo'), `${ici} : « Première diapo » devrait être grisé sur la première`);
+  await bouton(page, 'Diapo précédente').click({ force: true });
+  egal(await compteur(page), `1 / ${n}`, `${ici} : précédente sur la première ne bouge pas`);
+  await bouton(page, 'Diapo suivante').click();
+  await verifierDiapo(page, 1, `${ici} (suivante)`);
+  await bouton(page, 'Dernière diapo').click();
+  await verifierDiapo(page, n - 1, `${ici} (dernière)`);
+  verifier(await griseS(page, 'Diapo suivante'), `${ici} : « Diapo suivante » devrait être grisé sur la dernière`);
+  await bouton(page, 'Diapo suivante').click({ force: true });
+  egal(await compteur(page), `${n} / ${n}`, `${ici} : suivante sur la dernière ne bouge pas`);
+  await bouton(page, 'Diapo précédente').click();
+  await verifierDiapo(page, n - 2, `${ici} (précédente)`);
+  await bouton(page, 'Première diapo').click();
+  await verifierDiapo(page, 0, `${ici} (première)`);
+  verifier(!(await griseS(page, 'Diapo suivante')), `${ici} : « Diapo suivante » grisé à tort`);
+  // Les libellés sont visibles, pas seulement lus par les lecteurs d'écran.
+  for (const [nom, libelle] of [['Première diapo', '<<'], ['Diapo précédente', '<'],
+    ['Diapo suivante', '>'], ['Dernière diapo', '>>']]) {
+    egal((await bouton(page, nom).innerText()).trim(), libelle, `${ici} : libellé visible de « ${nom} »`);
+  }
+}
+
+async function verifierClavier(page) {
+  const ici = 'clavier';
+  await page.evaluate(() => document.activeElement && document.activeElement.blur());
+  const pas = [['ArrowRight', 1], ['ArrowLeft', 0], ['End', n - 1], ['Home', 0], ['Space', 1], ['ArrowLeft', 0]];
+  for (const [touche, i] of pas) {
+    await page.keyboard.press(touche);
+    await verifierDiapo(page, i, `${ici} (${touche})`);
+  }
+  // Dans un champ de saisie, les touches appartiennent au champ.
+  await page.evaluate(() => {
+    const champ = document.createElement('input');
+    champ.id = 'champEssai';
+    document.body.appendChild(champ);
+    champ.focus();
+  });
+  for (const touche of ['Space', 'ArrowRight', 'End']) await page.keyboard.press(touche);
+  egal(await compteur(page), `1 / ${n}`, `${ici} : touches dans un champ de saisie`);
+  await page.evaluate(() => document.getElementById('champEssai').remove());
+}
+
+async function verifierPrechargement(page, journal) {
+  const suivante = new URL(attendu.diapos[1].image, adresse).href;
+  const debut = Date.now();
+  while (!journal.requetes.includes(suivante) && Date.now() - debut < 3000) await page.waitForTimeout(50);
+  verifier(journal.requetes.includes(suivante), `préchargement : ${attendu.diapos[1].image} pas demandée avant d'y aller`);
+}
+
+async function lecturesSon(page) {
+  return page.evaluate(() => window.__lecturesSon.length);
+}
+
+// Pas de son sans geste de l'utilisateur ; ensuite un son par changement, sauf son coupé, et
+// le choix survit au rechargement.
+async function verifierSon(page) {
+  const ici = 'son';
+  await page.evaluate(() => { Suivante(); Premiere(); });
+  egal(await lecturesSon(page), 0, `${ici} : joué sans geste de l'utilisateur`);
+  await bouton(page, 'Diapo suivante').click();
+  await verifierDiapo(page, 1, ici);
+  const lectures = await page.evaluate(() => window.__lecturesSon);
+  verifier(lectures.length === 1 && lectures[0].endsWith('/sohifrm2.wav'),
+    `${ici} : un son sohifrm2.wav attendu au changement, joués : ${JSON.stringify(lectures)}`);
+  await bouton(page, 'Couper le son').click();
+  await page.keyboard.press('Home');
+  await verifierDiapo(page, 0, ici);
+  egal(await lecturesSon(page), 1, `${ici} : joué alors qu'il est coupé`);
+  egal(await page.evaluate(() => localStorage.getItem('ostrelle.son')), 'coupe', `${ici} : choix mémorisé`);
+  await page.reload({ waitUntil: 'load' });
+  await verifierDiapo(page, 0, `${ici} (rechargée)`);
+  verifier(await bouton(page, 'Activer le son').isVisible(), `${ici} : son coupé oublié au rechargement`);
+  await bouton(page, 'Activer le son').click();
+  await bouton(page, 'Diapo suivante').click();
+  egal(await lecturesSon(page), 1, `${ici} : son rétabli`);
+  await bouton(page, 'Première diapo').click();
+  await verifierDiapo(page, 0, ici);
+}
+
+async function verifierLecture(page) {
+  const ici = 'lecture automatique';
+  await bouton(page, 'Lancer la lecture automatique').click();
+  const pause = bouton(page, 'Mettre en pause');
+  verifier(await pause.isVisible(), `${ici} : le bouton devrait devenir « Mettre en pause »`);
+  egal((await pause.innerText()).trim(), 'Pause', `${ici} : libellé visible pendant la lecture`);
+  verifier(await attendreCompteur(page, `2 / ${n}`, 6000), `${ici} : pas de diapo suivante après 6 s`);
+  await verifierDiapo(page, 1, ici);
+  await page.keyboard.press('End');
+  verifier(await attendreCompteur(page, `1 / ${n}`, 6000), `${ici} : ne repart pas de la première après la dernière`);
+  await pause.click();
+  egal((await bouton(page, 'Lancer la lecture automatique').innerText()).trim(), 'Lecture',
+    `${ici} : libellé visible à l'arrêt`);
+  await page.waitForTimeout(4800);
+  egal(await compteur(page), `1 / ${n}`, `${ici} : avance encore après la pause`);
+}
+
+async function verifierPleinEcran(page) {
+  const ici = 'plein écran';
+  const possible = await page.evaluate(() => !!document.fullscreenEnabled);
+  const b = bouton(page, 'Afficher en plein écran');
+  if (!possible) {
+    verifier(!(await b.isVisible()), `${ici} : bouton montré sans l'API`);
+    return;
+  }
+  verifier(await b.isVisible(), `${ici} : bouton caché alors que l'API existe`);
+  await b.click();
+  try {
+    await page.waitForFunction(() => document.fullscreenElement !== null, null, { timeout: 3000 });
+  } catch {
+    ecart(`${ici} : la page n'est pas passée en plein écran`);
+    return;
+  }
+  await bouton(page, 'Quitter le plein écran').click();
+  try {
+    await page.waitForFunction(() => document.fullscreenElement === null, null, { timeout: 3000 });
+  } catch {
+    ecart(`${ici} : la page n'est pas sortie du plein écran`);
+  }
+}
+
+// La photo tient dans la fenêtre, entière et sans déformation ; rien ne déborde en largeur.
+async function verifierMiseEnPage(page, i, ici) {
+  const m = await page.evaluate(() => {
+    const image = document.getElementById('diapo').getBoundingClientRect();
+    const boutons = [...document.querySelectorAll('nav button:not([hidden])')].map((b) => b.getBoundingClientRect());
+    return {
+      largeurFenetre: document.documentElement.clientWidth,
+      hauteurFenetre: window.innerHeight,
+      debord: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+      image: { gauche: image.left, droite: image.right, haut: image.top + window.scrollY, bas: image.bottom + window.scrollY, l: image.width, h: image.height },
+      boutons: boutons.map((b) => ({ droite: b.right, gauche: b.left, h: b.height })),
+      titre: document.getElementById('Titre').getBoundingClientRect().height,
+    };
+  });
+  const d = attendu.diapos[i];
+  verifier(m.debord <= 0, `${ici} : la page déborde en largeur de ${m.debord} px`);
+  verifier(m.image.gauche >= 0 && m.image.droite <= m.largeurFenetre + 0.5,
+    `${ici} : l'image sort de la fenêtre en largeur (${m.image.gauche} à ${m.image.droite})`);
+  verifier(m.image.bas <= m.hauteurFenetre + 0.5, `${ici} : l'image dépasse le bas de l'écran (${m.image.bas} > ${m.hauteurFenetre})`);
+  verifier(m.image.l > 0 && Math.abs(m.image.l / m.image.h - d.largeur / d.hauteur) < 0.02,
+    `${ici} : image déformée (${m.image.l} x ${m.image.h} pour ${d.largeur} x ${d.hauteur})`);
+  // Une petite image n'est pas agrandie, une grande est réduite à l'écran.
+  verifier(m.image.l <= d.largeur + 0.5, `${ici} : image agrandie au-delà de sa taille`);
+  verifier(m.image.l >= Math.min(d.largeur, m.largeurFenetre * 0.5) || m.image.h >= m.hauteurFenetre * 0.45,
+    `${ici} : image bien trop petite (${m.image.l} x ${m.image.h})`);
+  for (const b of m.boutons) {
+    verifier(b.gauche >= 0 && b.droite <= m.largeurFenetre + 0.5, `${ici} : un bouton sort de l'écran`);
+    verifier(b.h >= 40, `${ici} : bouton trop petit pour le doigt (${b.h} px)`);
+  }
+  verifier(m.titre > 0, `${ici} : titre invisible`);
+}
+
+async function capturer(page, nom) {
+  if (!captures) return;
+  mkdirSync(captures, { recursive: true });
+  await page.screenshot({ path: join(captures, `${attendu.nom}-${nom}.png`), fullPage: true });
+}
+
+// Glissements du doigt, par de vrais évènements tactiles.
+async function glisser(page, cdp, x1, y1, x2, y2) {
+  const etapes = 6;
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x1, y: y1 }] });
+  for (let k = 1; k <= etapes; ++k) {
+    await cdp.send('Input.dispatchTouchEvent', {
+      type: 'touchMove',
+      touchPoints: [{ x: x1 + ((x2 - x1) * k) / etapes, y: y1 + ((y2 - y1) * k) / etapes }],
+    });
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await page.waitForTimeout(100);
+}
+
+async function verifierTelephone(navigateur) {
+  const ici = 'téléphone 390 x 844';
+  const contexte = await nouveauContexte(navigateur, {
+    viewport: { width: 390, height: 844 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true,
+  });
+  const { page, journal } = await ouvrir(contexte);
+  await verifierDiapo(page, 0, ici);
+  const cdp = await contexte.newCDPSession(page);
+  const boite = await page.locator('#diapo').boundingBox();
+  const cx = boite.x + boite.width / 2;
+  const cy = boite.y + boite.height / 2;
+  await glisser(page, cdp, cx + 120, cy, cx - 120, cy + 10);
+  await verifierDiapo(page, 1, `${ici}, glissement vers la gauche`);
+  await glisser(page, cdp, cx, cy - 100, cx + 15, cy + 100);
+  egal(await compteur(page), `2 / ${n}`, `${ici} : un glissement vertical ne change pas de diapo`);
+  await glisser(page, cdp, cx - 120, cy, cx + 120, cy);
+  await verifierDiapo(page, 0, `${ici}, glissement vers la droite`);
+  for (let i = 0; i < n; ++i) {
+    await page.evaluate((k) => Afficher(k), i);
+    await verifierDiapo(page, i, ici);
+    await page.evaluate(() => window.scrollTo(0, 0));
+    await verifierMiseEnPage(page, i, `${ici}, diapo ${i}`);
+    await capturer(page, `telephone-${i}`);
+  }
+  await contexte.close();
+  return journal;
+}
+
+async function verifierGrandEcran(navigateur) {
+  const ici = 'écran 1920 x 1080';
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1920, height: 1080 } });
+  const { page, journal } = await ouvrir(contexte);
+  for (let i = 0; i < n; ++i) {
+    await page.evaluate((k) => Afficher(k), i);
+    await verifierDiapo(page, i, ici);
+    await verifierMiseEnPage(page, i, `${ici}, diapo ${i}`);
+    await capturer(page, `ecran-${i}`);
+  }
+  await contexte.close();
+  return journal;
+}
+
+// Sans diapo (NBSprite = -1) : ni exception ni « undefined », et les commandes ne font rien.
+async function verifierVide(navigateur) {
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1280, height: 800 } });
+  const { page, journal } = await ouvrir(contexte);
+  await page.waitForTimeout(200);
+  egal(await page.locator('#Titre').innerText(), attendu.titre, 'vide : titre');
+  egal(await compteur(page), '0 / 0', 'vide : compteur');
+  verifier(!(await page.locator('#diapo').isVisible()), 'vide : une image est montrée');
+  const texte = await page.locator('#InfoTexte').innerText();
+  verifier(!/undefined/.test(texte), `vide : le commentaire montre « ${texte} »`);
+  await page.evaluate(() => document.activeElement && document.activeElement.blur());
+  for (const touche of ['ArrowRight', 'End', 'Space', 'Home', 'ArrowLeft']) await page.keyboard.press(touche);
+  for (const nom of ['Première diapo', 'Diapo précédente', 'Diapo suivante', 'Dernière diapo',
+    'Lancer la lecture automatique']) await bouton(page, nom).click({ force: true });
+  egal(await compteur(page), '0 / 0', 'vide : compteur après les commandes');
+  await capturer(page, 'ecran');
+  await contexte.close();
+  return journal;
+}
+
+async function verifierParcours(navigateur) {
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1280, height: 800 } });
+  const { page, journal } = await ouvrir(contexte);
+  egal(await page.locator('#Titre').innerText(), attendu.titre, 'titre');
+  egal(await page.title(), attendu.titre, 'titre de la fenêtre');
+  await verifierDiapo(page, 0, 'ouverture');
+  await verifierPrechargement(page, journal);
+  await verifierSon(page);
+  await verifierBoutons(page);
+  await verifierClavier(page);
+  if (attendu.lecture) await verifierLecture(page);
+  await verifierPleinEcran(page);
+  await contexte.close();
+  return journal;
+}
+
+function bilanJournal(journal, ici) {
+  for (const e of journal.erreurs) ecart(`${ici} : ${e}`);
+  const autres = journal.requetes.filter((u) => !u.startsWith('file:') && !u.startsWith('data:'));
+  for (const u of new Set([...autres, ...journal.horsFichier])) {
+    ecart(`${ici} : requête hors du disque ${u}`);
+  }
+}
+
+const navigateur = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync', '--no-first-run'],
+});
+try {
+  const parcours = n === 0
+    ? [['diaporama vide', verifierVide]]
+    : [['parcours', verifierParcours], ['téléphone', verifierTelephone], ['grand écran', verifierGrandEcran]];
+  for (const [ici, fonction] of parcours) {
+    const journal = await fonction(navigateur);
+    bilanJournal(journal, ici);
+  }
+} catch (e) {
+  ecart(`arrêt imprévu : ${e.stack || e}`);
+} finally {
+  await navigateur.close();
+}
+
+if (ecarts.length) {
+  console.log(`${attendu.nom} : ${ecarts.length} écart(s)`);
+  process.exit(1);
+}
+console.log(`${attendu.nom} : page conforme`);
