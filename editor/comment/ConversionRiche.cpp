@@ -467,14 +467,14 @@ void ConvertirHTMLVersRich(const QString& html, QTextDocument& document,
     document.setUndoRedoEnabled(annulation);
 }
 
-QString TexteVersScript(const QString& texte) {
+QString ChaineScript(const QString& texte, bool barreEnSaut) {
     QString script;
     script.reserve(texte.size() + texte.size() / 8 + 8);
     for (qsizetype i = 0; i < texte.size(); ++i) {
         const char16_t c = texte[i].unicode();
         switch (c) {
         case u'|':
-            script += u"<BR>&nbsp;";
+            script += barreEnSaut ? QStringView(u"<BR>&nbsp;") : QStringView(u"|");
             break;
         case u'"':
             script += u"\\\"";
@@ -483,10 +483,6 @@ QString TexteVersScript(const QString& texte) {
         // et « C:\dossier » perdait sa barre dans le navigateur.
         case u'\\':
             script += u"\\\\";
-            break;
-        // « </script> » dans une chaîne fermerait l'élément script qui la contient.
-        case u'/':
-            script += i > 0 && texte[i - 1] == u'<' ? QStringView(u"\\/") : QStringView(u"/");
             break;
         default:
             // Une fin de ligne ou un caractère de contrôle couperait la chaîne littérale.
@@ -503,6 +499,8 @@ QString TexteVersScript(const QString& texte) {
     }
     return script;
 }
+
+QString TexteVersScript(const QString& texte) { return ChaineScript(texte, true); }
 
 bool SupprimerTexte(QTextDocument& document, const QString& texte, const QString& motif) {
     if (motif.isEmpty())

@@ -1,5 +1,7 @@
 #include "GenerateurPage.h"
 
+#include "ConversionRiche.h"
+
 namespace {
 const QChar Q = QLatin1Char('"');
 }
@@ -16,30 +18,6 @@ int EgaliserLignes(QString* infos, int nbSprite) {
         if (comptes[i] < ligneMax)
             infos[i] += br.repeated(ligneMax - comptes[i]);
     return ligneMax;
-}
-
-QString ChaineScript(const QString& texte) {
-    QString sortie;
-    sortie.reserve(texte.size() + 16);
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        const QChar c = texte[i];
-        const char16_t u = c.unicode();
-        if (c == Q || c == QLatin1Char('\\')) {
-            sortie += QLatin1Char('\\');
-            sortie += c;
-        } else if (u < 0x20 || u == 0x2028 || u == 0x2029 || u == 0x7F) {
-            sortie += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
-        } else {
-            sortie += c;
-        }
-    }
-    return sortie;
-}
-
-QString CommentaireScript(const QString& commentaire) {
-    QString sortie = ChaineScript(commentaire);
-    sortie.replace(QLatin1Char('|'), QStringLiteral("<BR>&nbsp;"));
-    return sortie;
 }
 
 QStringList GenererLignesPage(const QStringList& modele, const QString& nomProjet) {
@@ -59,7 +37,7 @@ QStringList GenererLignesScript(const QStringList& modele, const DonneesPage& d)
     script << QStringLiteral("var NBSprite=%1;").arg(d.nbSprite - 1);
     for (int i = 0; i < d.nbSprite; ++i)
         script << QStringLiteral("Info[%1]=").arg(i) + Q + QStringLiteral("&nbsp;") +
-                      CommentaireScript(d.infos[i]) + Q + QLatin1Char(';');
+                      TexteVersScript(d.infos[i]) + Q + QLatin1Char(';');
     for (int i = 0; i < d.nbSprite; ++i)
         script << QStringLiteral("TypeImage[%1]=").arg(i) + Q + d.typesImage[i] + Q +
                       QLatin1Char(';');

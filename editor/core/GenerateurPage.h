@@ -25,13 +25,5 @@ struct DonneesPage {
 // Ajoute des « <br> » aux commentaires pour qu'ils en aient tous autant ; rend ce nombre.
 int EgaliserLignes(QString* infos, int nbSprite);
 
-// Contenu d'une chaîne JavaScript entre guillemets : guillemet et barre oblique inverse
-// échappés, fins de ligne et caractères de contrôle en \uXXXX. (Le script est un fichier à
-// part : un « </script> » dans le texte ne ferme rien.)
-QString ChaineScript(const QString& texte);
-
-// Un commentaire dans le script : « | » devient un saut de ligne suivi d'une espace.
-QString CommentaireScript(const QString& commentaire);
-
 QStringList GenererLignesPage(const QStringList& modele, const QString& nomProjet);
 QStringList GenererLignesScript(const QStringList& modele, const DonneesPage& donnees);
