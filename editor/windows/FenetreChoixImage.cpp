@@ -53,8 +53,14 @@ FenetreChoixImage::FenetreChoixImage(Editeur& editeur, const QString& nom, const
     m_cmdStop->setAutoDefault(false);
     m_cmdStop->setMinimumWidth(110);
     connect(m_cmdStop, &QPushButton::clicked, this, &FenetreChoixImage::Valider);
+    // Renoncer sans passer par la question « Voulez-vous quitter ? » : Échap fait de même.
+    auto* annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    annuler->setObjectName(QStringLiteral("cmdAnnuler"));
+    annuler->setAutoDefault(false);
+    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
     boutons->addWidget(aide);
     boutons->addStretch(1);
+    boutons->addWidget(annuler);
     boutons->addWidget(m_cmdStop);
     m_colonneApercu->addLayout(boutons);
     rangee->addLayout(m_colonneApercu, 2);

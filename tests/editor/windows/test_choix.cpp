@@ -165,7 +165,7 @@ void TestChoix::fermerLeChangementVautAbandon() {
     b.Jouer([&](QDialog& d) {
         auto& f = static_cast<frmChangerImage&>(d);
         Choisir(f, b.photos, "plage.jpg");
-        f.reject();
+        f.findChild<QPushButton*>("cmdAnnuler")->click();
     });
     b.editeur.EcrireNumDiapo("1");
     b.editeur.ChangerDiapo();
