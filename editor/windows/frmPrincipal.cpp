@@ -530,6 +530,13 @@ bool frmPrincipal::eventFilter(QObject* objet, QEvent* evenement) {
     } else if (objet == m_richtxtTexteInfo && evenement->type() == QEvent::KeyPress) {
         // Le menu Copier / Coller au clavier.
         const auto* touche = static_cast<QKeyEvent*>(evenement);
+        // Maj+Entrée ferait un saut de ligne que le HTML du commentaire ne connaît pas : on en
+        // fait un vrai passage à la ligne.
+        if ((touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) &&
+            touche->modifiers() & Qt::ShiftModifier) {
+            m_richtxtTexteInfo->textCursor().insertBlock();
+            return true;
+        }
         if (touche->key() == Qt::Key_Menu && m_editeur.IndOuverture) {
             m_copierColler->popup(m_richtxtTexteInfo->viewport()->mapToGlobal(
                 m_richtxtTexteInfo->cursorRect().bottomLeft()));

@@ -56,6 +56,7 @@ private slots:
     void listes();
     void copierColler();
     void collerImpossible();
+    void majEntree();
     void entete();
 };
 
@@ -225,6 +226,17 @@ void TestMiseEnForme::collerImpossible() {
     QGuiApplication::clipboard()->setText("simple <texte>");
     f.fenetre.findChild<QAction*>("Coller")->trigger();
     QVERIFY(f.editeur.richtxtTexteInfo.toPlainText().contains("simple <texte>"));
+}
+
+void TestMiseEnForme::majEntree() {
+    Fenetre f;
+    QTextCursor fin = f.texte->textCursor();
+    fin.setPosition(7);
+    f.texte->setTextCursor(fin);
+    QTest::keyClick(f.texte, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(f.texte, "x");
+    f.editeur.RichVersHTML();
+    QCOMPARE(f.info(), Tete + "Bonjour<br>x<br></font>");
 }
 
 void TestMiseEnForme::entete() {
