@@ -7,7 +7,7 @@
 
 #include "CaptureEcran.h"
 #include "Convertisseur.h"
-#include "Dialogues.h"
+#include "DialoguesMuets.h"
 #include "FichiersCapture.h"
 #include "RegleCapture.h"
 #include "Twips.h"
@@ -37,25 +37,6 @@ namespace {
 constexpr int Largeur = 1920;
 constexpr int Hauteur = 1080;
 
-// Compte les messages : une capture qui parle a échoué.
-class DialoguesMuets : public Dialogues {
-public:
-    int messages = 0;
-    QString dernier;
-    Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone) override {
-        ++messages;
-        dernier = titre + QStringLiteral(" : ") + texte;
-        return boutons == Boutons::OuiNon ? Reponse::Non : Reponse::OK;
-    }
-    std::optional<QString> saisie(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool ouvrirAvecShell(const QString&) override { return false; }
-    int executerModal(QDialog&) override { return 0; }
-    void debutProgression(const QString&, int) override {}
-    void avancerProgression(int) override {}
-    void finProgression() override {}
-};
 
 // Un écran qui ressemble à une photo : dégradés et bruit, pour que le JPEG ait du travail.
 class FondPhoto : public QWidget {

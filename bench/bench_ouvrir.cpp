@@ -2,7 +2,7 @@
 // compare à un « cp » des mêmes 203 fichiers, lancé dans la même exécution, tours alternés.
 // Usage : bench_ouvrir [nombre de tours]
 
-#include "Dialogues.h"
+#include "DialoguesMuets.h"
 #include "Editeur.h"
 
 #include <QBuffer>
@@ -31,26 +31,6 @@ constexpr int NbDiapos = 200;
 constexpr qint64 TailleVisee = 2'000'000;
 constexpr double Objectif = 1.3;
 
-// Répond « Non » ou « OK » à tout et compte les messages : une ouverture qui parle a échoué.
-class DialoguesMuets : public Dialogues {
-public:
-    int messages = 0;
-    QString dernier;
-
-    Reponse message(const QString& titre, const QString& texte, Boutons boutons, Icone) override {
-        ++messages;
-        dernier = titre + QStringLiteral(" : ") + texte;
-        return boutons == Boutons::OuiNon ? Reponse::Non : Reponse::OK;
-    }
-    std::optional<QString> saisie(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool ouvrirAvecShell(const QString&) override { return false; }
-    int executerModal(QDialog&) override { return 0; }
-    void debutProgression(const QString&, int) override {}
-    void avancerProgression(int) override {}
-    void finProgression() override {}
-};
 
 // Une exception plutôt qu'exit() : le dossier temporaire (plus d'un Go) est effacé en sortant.
 struct EchecMesure {

@@ -1,29 +1,15 @@
 // Kestrane : capture d'une zone de l'écran ou de l'écran entier, en BMP et en JPEG.
 
+#include "Demarrage.h"
 #include "DialoguesQt.h"
-#include "Dossiers.h"
 #include "OptionsCapture.h"
 #include "frmReglage.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrane"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
-
-    // Boutons standard en français (« Oui », « Non »).
-    QTranslator traduction;
-    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduction);
-
-    // « Passage », les captures et l'aide sont à côté du programme.
-    const QString dossier = DossierProgramme();
-    QDir::setCurrent(dossier);
+    const QString dossier = PreparerProgramme(application, QStringLiteral("Kestrane"));
 
     DialoguesQt dialogues;
     frmReglage fenetre(OptionsCapture::Kestrane(dossier), dialogues);

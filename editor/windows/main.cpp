@@ -1,30 +1,17 @@
 // Ostrelle : l'éditeur de diaporamas.
 
 #include "CopieSecours.h"
+#include "Demarrage.h"
 #include "DialoguesQt.h"
 #include "Dossiers.h"
 #include "Editeur.h"
 #include "frmPrincipal.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ostrelle"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
-
-    // Boutons standard en français (« Oui », « Non », « Annuler »).
-    QTranslator traduction;
-    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduction);
-
-    // Les modèles et le son sont ouverts par leur simple nom : on travaille dans notre dossier.
-    const QString dossier = DossierProgramme();
-    QDir::setCurrent(dossier);
+    const QString dossier = PreparerProgramme(application, QStringLiteral("Ostrelle"));
 
     DialoguesQt dialogues;
     Editeur editeur(dialogues, dossier, DossierSecours());
