@@ -1,5 +1,6 @@
 #include "FenetreChoixImage.h"
 
+#include "BoutonAide.h"
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "Fenetres.h"
@@ -38,16 +39,7 @@ FenetreChoixImage::FenetreChoixImage(Editeur& editeur, const QString& nom, const
     m_colonneApercu->addWidget(m_imgDiapo, 1);
 
     auto* boutons = new QHBoxLayout;
-    auto* aide = new QPushButton(QStringLiteral("?"), this);
-    aide->setObjectName(QStringLiteral("cmdHelp"));
-    aide->setToolTip(QStringLiteral("Aide contextuelle"));
-    aide->setAccessibleName(QStringLiteral("Aide contextuelle"));
-    aide->setFixedWidth(36);
-    aide->setAutoDefault(false);
-    connect(aide, &QPushButton::clicked, this, [this, pageAide] {
-        m_editeur.dialogues().ouvrirAvecShell(m_editeur.dossierProgramme() +
-                                              QStringLiteral("/Aide_Contextuelle/") + pageAide);
-    });
+    auto* aide = CreerBoutonAide(this, m_editeur, pageAide);
     m_cmdStop = new QPushButton(QStringLiteral("OK"), this);
     m_cmdStop->setObjectName(QStringLiteral("cmdStop"));
     m_cmdStop->setAutoDefault(false);

@@ -1,6 +1,7 @@
 #include "frmCouleur.h"
 
 #include "Couleurs.h"
+#include "BoutonAide.h"
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "Fenetres.h"
@@ -302,16 +303,7 @@ frmCouleur::frmCouleur(Editeur& editeur, QWidget* parent) : QDialog(parent), m_e
 
     colonne->addSpacing(8);
     auto* boutons = new QHBoxLayout;
-    auto* aide = new QPushButton(QStringLiteral("?"), this);
-    aide->setObjectName(QStringLiteral("cmdHelp"));
-    aide->setToolTip(QStringLiteral("Aide contextuelle"));
-    aide->setAccessibleName(QStringLiteral("Aide contextuelle"));
-    aide->setFixedWidth(36);
-    aide->setAutoDefault(false);
-    connect(aide, &QPushButton::clicked, this, [this] {
-        m_editeur.dialogues().ouvrirAvecShell(
-            m_editeur.dossierProgramme() + QStringLiteral("/Aide_Contextuelle/CouleurTexte.htm"));
-    });
+    auto* aide = CreerBoutonAide(this, m_editeur, QStringLiteral("CouleurTexte.htm"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdFin_0"));
     ok->setDefault(true);
