@@ -37,7 +37,6 @@ namespace {
 constexpr int Largeur = 1920;
 constexpr int Hauteur = 1080;
 
-
 // Un écran qui ressemble à une photo : dégradés et bruit, pour que le JPEG ait du travail.
 class FondPhoto : public QWidget {
 public:

@@ -31,13 +31,14 @@ constexpr int NbDiapos = 200;
 constexpr qint64 TailleVisee = 2'000'000;
 constexpr double Objectif = 1.3;
 
-
 // Une exception plutôt qu'exit() : le dossier temporaire (plus d'un Go) est effacé en sortant.
 struct EchecMesure {
     QString texte;
 };
 
-[[noreturn]] void Echec(const QString& texte) { throw EchecMesure{texte}; }
+[[noreturn]] void Echec(const QString& texte) {
+    throw EchecMesure{texte};
+}
 
 // Du bruit se compresse mal : c'est ce qui donne une photo de ~2 Mo sans fichier fourni.
 QByteArray ImageBruitee() {
@@ -136,7 +137,9 @@ template <typename Champ> double Mediane(const std::vector<Mesure>& mesures, Cha
     return n % 2 ? double(v[n / 2]) : (double(v[n / 2 - 1]) + double(v[n / 2])) / 2.0;
 }
 
-double Ms(double ns) { return ns / 1e6; }
+double Ms(double ns) {
+    return ns / 1e6;
+}
 
 int Mesurer(int argc, char** argv) {
     int tours = 7;

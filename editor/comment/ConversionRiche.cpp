@@ -500,7 +500,9 @@ QString ChaineScript(const QString& texte, bool barreEnSaut) {
     return script;
 }
 
-QString TexteVersScript(const QString& texte) { return ChaineScript(texte, true); }
+QString TexteVersScript(const QString& texte) {
+    return ChaineScript(texte, true);
+}
 
 bool SupprimerTexte(QTextDocument& document, const QString& texte, const QString& motif) {
     if (motif.isEmpty())

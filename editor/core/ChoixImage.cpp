@@ -29,7 +29,9 @@ QString CheminDe(const QString& dossier, const QString& fichier) {
 }
 } // namespace
 
-QString TypeDuFichier(const QString& fichier) { return fichier.right(4).toLower(); }
+QString TypeDuFichier(const QString& fichier) {
+    return fichier.right(4).toLower();
+}
 
 bool ValiderAjout(Editeur& editeur, const QString& dossier, const QString& fichier,
                   const QString& commentaire) {
@@ -41,11 +43,11 @@ bool ValiderAjout(Editeur& editeur, const QString& dossier, const QString& fichi
     else if (sansFin.endsWith(QLatin1Char('\n')))
         sansFin.chop(1);
     if (commentaire.isEmpty() || sansFin == TexteAttenteCommentaire) {
-        const bool quitter = editeur.dialogues().question(
-            QStringLiteral("QUITTER"),
-            QStringLiteral("Vous n'avez pas entré de texte.") + CR +
-                QStringLiteral("Voulez-vous quitter ?"),
-            Icone::Aucune);
+        const bool quitter =
+            editeur.dialogues().question(QStringLiteral("QUITTER"),
+                                         QStringLiteral("Vous n'avez pas entré de texte.") + CR +
+                                             QStringLiteral("Voulez-vous quitter ?"),
+                                         Icone::Aucune);
         if (!quitter)
             return false;
     }

@@ -60,14 +60,17 @@ void CommandesTexte::BoutonRich(int index, QTextCursor& selection) {
     QTextCharFormat format;
     switch (index) {
     case 0:
-        format.setFontItalic(!TousOnt(selection, [](const QTextCharFormat& f) { return f.fontItalic(); }));
+        format.setFontItalic(
+            !TousOnt(selection, [](const QTextCharFormat& f) { return f.fontItalic(); }));
         break;
     case 1:
-        format.setFontUnderline(!TousOnt(selection, [](const QTextCharFormat& f) { return f.fontUnderline(); }));
+        format.setFontUnderline(
+            !TousOnt(selection, [](const QTextCharFormat& f) { return f.fontUnderline(); }));
         break;
     case 2:
         format.setFontWeight(
-            TousOnt(selection, [](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; })
+            TousOnt(selection,
+                    [](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; })
                 ? QFont::Normal
                 : QFont::Bold);
         break;

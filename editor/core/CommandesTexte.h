@@ -12,10 +12,10 @@ class Editeur;
 
 // Ce que la fenêtre doit montrer après un relâchement de la souris sur l'éditeur.
 struct EtatControlesTexte {
-    bool visibles = false;     // cmdRich 0 à 7 et les deux listes
+    bool visibles = false;       // cmdRich 0 à 7 et les deux listes
     bool couleurVisible = false; // cmdRich 8
-    QString taille;            // entrée à choisir dans comboTaille (vide : ne rien changer)
-    QString police;            // entrée à choisir dans comboPolice (vide : ne rien changer)
+    QString taille;              // entrée à choisir dans comboTaille (vide : ne rien changer)
+    QString police;              // entrée à choisir dans comboPolice (vide : ne rien changer)
 };
 
 // La fenêtre du choix de la couleur, montrée par la commande « couleur du texte ».

@@ -61,8 +61,7 @@ bool CopieSecours::Prendre(const QString& repImage, int nbSprite, const TableDia
     }
     for (int i = 0; i < nbSprite && ok; ++i) {
         const QString ext = typeImage[i];
-        ok = CopierFichier(repImage + QString::number(i) + ext,
-                           chemin(QString::number(i) + ext));
+        ok = CopierFichier(repImage + QString::number(i) + ext, chemin(QString::number(i) + ext));
         if (ok) {
             typeImageSecours[i] = ext;
             m_imagesCopiees = i + 1;

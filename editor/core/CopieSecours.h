@@ -38,8 +38,7 @@ public:
     // Remet la copie à la place du projet dont elle vient. nbSprite et typeImage décrivent
     // l'état courant (non enregistré) du projet : ses images sont remplacées. Sans copie,
     // rien n'est touché. Après coup, la copie n'existe plus.
-    void Restaurer(int nbSprite, const TableDiapos& typeImage,
-                   const TableDiapos& typeImageSecours);
+    void Restaurer(int nbSprite, const TableDiapos& typeImage, const TableDiapos& typeImageSecours);
 
     bool existe() const { return !m_repImage.isEmpty(); }
     bool complete() const { return existe() && m_complete; }

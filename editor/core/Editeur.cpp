@@ -5,8 +5,8 @@
 #include "Dialogues.h"
 #include "FichierProjet.h"
 #include "FichierTexte.h"
-#include "GenerateurPage.h"
 #include "Fichiers.h"
+#include "GenerateurPage.h"
 #include "Images.h"
 
 #include <QDir>
@@ -65,7 +65,9 @@ void Editeur::ChangementTexteInfo() {
     IndEnregistrer = false;
 }
 
-void Editeur::PerteFocusTexteInfo() { IndEnregistrer = false; }
+void Editeur::PerteFocusTexteInfo() {
+    IndEnregistrer = false;
+}
 
 void Editeur::EcrireNumDiapo(const QString& texte) {
     if (texte == m_txtNumDiapo)
@@ -134,11 +136,20 @@ void Editeur::Naviguer(int index) {
     IndChangerDiapo = false;
     RichVersHTML();
     switch (index) {
-    case 0: NumeroDiapo = 0; break;
-    case 1: --NumeroDiapo; break;
-    case 2: ++NumeroDiapo; break;
-    case 3: NumeroDiapo = NbSprite - 1; break;
-    default: break;
+    case 0:
+        NumeroDiapo = 0;
+        break;
+    case 1:
+        --NumeroDiapo;
+        break;
+    case 2:
+        ++NumeroDiapo;
+        break;
+    case 3:
+        NumeroDiapo = NbSprite - 1;
+        break;
+    default:
+        break;
     }
     if (NumeroDiapo < 0 || NumeroDiapo >= NbSprite) {
         NumeroDiapo = std::clamp(NumeroDiapo, 0, NbSprite - 1);
@@ -179,8 +190,8 @@ void Editeur::ChangerDiapo() {
     if (InsertTypeImage == Abandon)
         return;
     TypeImage[NumeroDiapo] = InsertTypeImage;
-    const QString autre = InsertTypeImage == QStringLiteral(".gif") ? QStringLiteral(".jpg")
-                                                                    : QStringLiteral(".gif");
+    const QString autre =
+        InsertTypeImage == QStringLiteral(".gif") ? QStringLiteral(".jpg") : QStringLiteral(".gif");
     SupprimerFichier(RepImage + QString::number(NumeroDiapo) + autre);
     AfficherDiapo();
 }
@@ -367,8 +378,8 @@ void Editeur::CommandeEnregistrer() {
 
 namespace {
 // Un modèle trop court vient d'une installation abîmée : on le dit, sans rien écrire.
-bool VerifierModele(Dialogues& dialogues, const QString& nom, const std::optional<QStringList>& lignes,
-                    int minimum) {
+bool VerifierModele(Dialogues& dialogues, const QString& nom,
+                    const std::optional<QStringList>& lignes, int minimum) {
     const int lues = lignes ? static_cast<int>(lignes->size()) : 0;
     if (lignes && lues >= minimum)
         return true;
@@ -433,8 +444,7 @@ void Editeur::CreerHTML() {
         SupprimerFichier(script + suffixe);
         m_dialogues.message(QStringLiteral("ERREUR"),
                             QStringLiteral("La page du diaporama n'a pas pu être écrite dans :") +
-                                CRLF + QDir::toNativeSeparators(RepertoireProjet) + CRLF +
-                                erreur,
+                                CRLF + QDir::toNativeSeparators(RepertoireProjet) + CRLF + erreur,
                             Boutons::OK, Icone::Critique);
         return;
     }
@@ -473,11 +483,11 @@ bool Editeur::DemanderEnregistrement() {
 }
 
 bool Editeur::RestaurerModele() {
-    const bool oui = m_dialogues.question(
-        QStringLiteral("ALERTE"),
-        QStringLiteral("Vous allez restaurer le modèle par défaut.") + CRLF +
-            QStringLiteral("Voulez-vous restaurer le modèle par défaut ?"),
-        Icone::Critique);
+    const bool oui =
+        m_dialogues.question(QStringLiteral("ALERTE"),
+                             QStringLiteral("Vous allez restaurer le modèle par défaut.") + CRLF +
+                                 QStringLiteral("Voulez-vous restaurer le modèle par défaut ?"),
+                             Icone::Critique);
     if (!oui)
         return false;
     const QString source = m_dossierProgramme + QStringLiteral("/Restaurer/");
@@ -519,8 +529,8 @@ bool Editeur::Quitter() {
         return false;
     if (IndOuverture && !IndEnregistrer) {
         const bool oui = m_dialogues.question(
-            QStringLiteral("ENREGISTRER"), QStringLiteral("Voulez-vous enregistrer votre travail ?"),
-            Icone::Critique);
+            QStringLiteral("ENREGISTRER"),
+            QStringLiteral("Voulez-vous enregistrer votre travail ?"), Icone::Critique);
         if (oui && NomProjet != ProjetDefaut) {
             if (!EnregistrerProjet())
                 return SignalerEchecEnregistrement();
@@ -544,4 +554,6 @@ bool Editeur::BoutonQuitter() {
     return Quitter();
 }
 
-void Editeur::FermetureFenetre() { AnnulerModifications(); }
+void Editeur::FermetureFenetre() {
+    AnnulerModifications();
+}

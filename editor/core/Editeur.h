@@ -64,9 +64,9 @@ public:
     QString lblNbDiapo;
     QString lblLongueur;
     QString lblLargeur;
-    QString txtEntete;          // texte du champ d'entête, tenu à jour par la fenêtre
-    QString cheminImageDiapo;   // image de la diapo montrée (imgDiapo)
-    QSize tailleImageDiapo;     // sa taille réelle ; invalide si l'image est illisible
+    QString txtEntete;              // texte du champ d'entête, tenu à jour par la fenêtre
+    QString cheminImageDiapo;       // image de la diapo montrée (imgDiapo)
+    QSize tailleImageDiapo;         // sa taille réelle ; invalide si l'image est illisible
     QTextDocument richtxtTexteInfo; // le contenu de l'éditeur de commentaire
 
     // Mise en forme du commentaire : dernière sélection vue par un bouton, et les listes des

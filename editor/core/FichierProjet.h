@@ -9,11 +9,11 @@
 inline constexpr int NbDiaposMax = 200;
 
 struct LectureProjet {
-    bool accepte = false;  // faux : fichier refusé, raison dit pourquoi
+    bool accepte = false; // faux : fichier refusé, raison dit pourquoi
     QString raison;
     int nbSprite = 0;
-    QString entete;        // vide quand nbSprite vaut 0 (la ligne n'est pas lue)
-    QStringList infos;     // exactement nbSprite commentaires
+    QString entete;    // vide quand nbSprite vaut 0 (la ligne n'est pas lue)
+    QStringList infos; // exactement nbSprite commentaires
 };
 
 // Lit et vérifie un fichier de projet. Un fichier inutilisable (illisible, binaire, ligne

@@ -46,10 +46,9 @@ QStringList GenererLignesScript(const QStringList& modele, const DonneesPage& d)
     script << element + QStringLiteral("diapo") + Q + QStringLiteral(").src=") + Q +
                   ChaineScript(d.nomProjet) + QLatin1Char('0') + d.typesImage[0] + Q +
                   QLatin1Char(';');
-    script << element + QStringLiteral("InfoDiaporama") + Q + QStringLiteral(").innerHTML=") +
-                  Q + QStringLiteral("1 / %1").arg(d.nbSprite) + Q + QLatin1Char(';');
-    script << element + QStringLiteral("InfoTexte") + Q +
-                  QStringLiteral(").innerHTML=Info[0];");
+    script << element + QStringLiteral("InfoDiaporama") + Q + QStringLiteral(").innerHTML=") + Q +
+                  QStringLiteral("1 / %1").arg(d.nbSprite) + Q + QLatin1Char(';');
+    script << element + QStringLiteral("InfoTexte") + Q + QStringLiteral(").innerHTML=Info[0];");
     script << element + QStringLiteral("Titre") + Q + QStringLiteral(").innerHTML=") + Q +
                   ChaineScript(d.entete) + Q + QLatin1Char(';');
     script += modele.mid(16);

@@ -26,7 +26,9 @@ QImage Lire(const QString& chemin, QSize taille) {
 }
 } // namespace
 
-QImage LireImageEtiree(const QString& chemin, QSize place) { return Lire(chemin, place); }
+QImage LireImageEtiree(const QString& chemin, QSize place) {
+    return Lire(chemin, place);
+}
 
 QImage LireImageAjustee(const QString& chemin, QSize place) {
     return Lire(chemin, TailleAjustee(TailleImage(chemin), place));

@@ -5,8 +5,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-BoutonImage::BoutonImage(const QString& nom, QPixmap relache, QPixmap enfonce,
-                         const QString& bulle, std::function<void()> commande, QWidget* parent)
+BoutonImage::BoutonImage(const QString& nom, QPixmap relache, QPixmap enfonce, const QString& bulle,
+                         std::function<void()> commande, QWidget* parent)
     : QWidget(parent), m_relache(std::move(relache)), m_enfonce_image(std::move(enfonce)),
       m_commande(std::move(commande)) {
     setObjectName(nom);
@@ -49,7 +49,9 @@ void BoutonImage::Relacher() {
         m_commande();
 }
 
-void BoutonImage::mousePressEvent(QMouseEvent*) { Enfoncer(); }
+void BoutonImage::mousePressEvent(QMouseEvent*) {
+    Enfoncer();
+}
 
 void BoutonImage::mouseReleaseEvent(QMouseEvent* e) {
     // Le widget garde la souris depuis l'appui : le relâchement arrive ici même hors du bouton.

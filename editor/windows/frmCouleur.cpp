@@ -1,7 +1,7 @@
 #include "frmCouleur.h"
 
-#include "Couleurs.h"
 #include "BoutonAide.h"
+#include "Couleurs.h"
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "Fenetres.h"

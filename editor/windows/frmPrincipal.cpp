@@ -1,14 +1,14 @@
 #include "frmPrincipal.h"
 
 #include "BoutonImage.h"
+#include "ConversionRiche.h"
+#include "Dialogues.h"
 #include "Editeur.h"
 #include "Sprites.h"
 #include "ZoneImage.h"
 #include "frmChangerImage.h"
-#include "frmFichierImage.h"
-#include "Dialogues.h"
 #include "frmCouleur.h"
-#include "ConversionRiche.h"
+#include "frmFichierImage.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -62,7 +62,8 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
     AjouterBouton(QStringLiteral("imgVisual"), 3,
                   QStringLiteral("Créer et visualiser dans le navigateur"),
                   [this] { m_editeur.CreerHTML(); });
-    AjouterBouton(QStringLiteral("imgVisuHTML"), 12, QStringLiteral("Visualise un fichier HTML créé"),
+    AjouterBouton(QStringLiteral("imgVisuHTML"), 12,
+                  QStringLiteral("Visualise un fichier HTML créé"),
                   [this] { m_editeur.VoirHTML(); });
     AjouterBouton(QStringLiteral("imgAjouter"), 8, QStringLiteral("Ajouter une diapo ( à la fin )"),
                   [this] { m_editeur.AjouterDiapo(); });
@@ -72,9 +73,9 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
     AjouterBouton(QStringLiteral("imgDelete"), 7, QStringLiteral("Supprimer la diapo"),
                   [this] { m_editeur.SupprimerDiapo(); });
     // « Quitter » se tient seul au bout de la barre, loin des commandes d'édition.
-    auto* quitter = new BoutonImage(QStringLiteral("imgQuitter"), ImageSprite(12),
-                                    ImageSprite(13), QStringLiteral("Quitter"),
-                                    [this] { CommandeQuitter(); }, m_barre);
+    auto* quitter = new BoutonImage(
+        QStringLiteral("imgQuitter"), ImageSprite(12), ImageSprite(13), QStringLiteral("Quitter"),
+        [this] { CommandeQuitter(); }, m_barre);
     m_barre->layout()->addWidget(quitter);
 
     new QShortcut(QKeySequence::New, this, [this] { m_editeur.NouveauProjet(); });
@@ -89,8 +90,8 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
 
 BoutonImage* frmPrincipal::AjouterBouton(const QString& nom, int numero, const QString& bulle,
                                          std::function<void()> commande) {
-    auto* bouton = new BoutonImage(nom, ImageSprite(2 * numero), ImageSprite(2 * numero + 1),
-                                   bulle, std::move(commande), m_barre);
+    auto* bouton = new BoutonImage(nom, ImageSprite(2 * numero), ImageSprite(2 * numero + 1), bulle,
+                                   std::move(commande), m_barre);
     m_rangeeBoutons->addWidget(bouton);
     return bouton;
 }
@@ -178,8 +179,7 @@ void frmPrincipal::ConstruireControles() {
     m_lblNbDiapo = new QLabel(panneauInfos);
     m_lblNbDiapo->setObjectName(QStringLiteral("lblNbDiapo"));
     projet->addRow(Libelle(QStringLiteral("Nom du diaporama : "), panneauInfos), m_lblNomDiapo);
-    projet->addRow(Libelle(QStringLiteral("Nombre de diapositives :"), panneauInfos),
-                   m_lblNbDiapo);
+    projet->addRow(Libelle(QStringLiteral("Nombre de diapositives :"), panneauInfos), m_lblNbDiapo);
     colonne->addLayout(projet);
 
     auto* lblTag = Libelle(QStringLiteral("Entete du diaporama :"), panneauInfos);
@@ -197,8 +197,7 @@ void frmPrincipal::ConstruireControles() {
     navigation->setSpacing(4);
     const QString legendes[4] = {QStringLiteral("<<"), QStringLiteral("<"), QStringLiteral(">"),
                                  QStringLiteral(">>")};
-    const QString noms[4] = {QStringLiteral("Première diapo"),
-                             QStringLiteral("Diapo précédente"),
+    const QString noms[4] = {QStringLiteral("Première diapo"), QStringLiteral("Diapo précédente"),
                              QStringLiteral("Diapo suivante"), QStringLiteral("Dernière diapo")};
     for (int i = 0; i < 4; ++i) {
         m_cmdDiapo[i] = new QPushButton(legendes[i], panneauInfos);
@@ -346,7 +345,9 @@ void frmPrincipal::MontrerAjout(const QString& titre, const QString& commentaire
     m_editeur.dialogues().executerModal(*FichierImage());
 }
 
-void frmPrincipal::MontrerChangement() { m_editeur.dialogues().executerModal(*ChangerImage()); }
+void frmPrincipal::MontrerChangement() {
+    m_editeur.dialogues().executerModal(*ChangerImage());
+}
 
 // ---------------------------------------------------------------------------------------------
 // Mise en forme du commentaire
@@ -554,7 +555,9 @@ frmCouleur* frmPrincipal::Couleur() {
     return m_frmCouleur;
 }
 
-void frmPrincipal::MontrerCouleur() { m_editeur.dialogues().executerModal(*Couleur()); }
+void frmPrincipal::MontrerCouleur() {
+    m_editeur.dialogues().executerModal(*Couleur());
+}
 
 QColor frmPrincipal::CouleurChoisie() const {
     return m_frmCouleur ? m_frmCouleur->couleurSelection() : QColor(255, 0, 0);

@@ -33,20 +33,35 @@ struct Diapo {
 // Trois diapos de formes différentes ; la deuxième porte tout ce qui doit être échappé.
 QList<Diapo> DiaposVoyage() {
     return {
-        {QStringLiteral(".gif"), 800, 600, QColor(70, 130, 160),
+        {QStringLiteral(".gif"),
+         800,
+         600,
+         QColor(70, 130, 160),
          QStringLiteral("<font face='DejaVu Sans' size='3' color='#1F3A5F'>Le <b>port</b> au "
                         "matin<br>sous la brume</font><br>"),
          {QStringLiteral("Le port au matin"), QStringLiteral("sous la brume")},
-         QStringLiteral("port"), QStringLiteral("#1F3A5F")},
-        {QStringLiteral(".jpg"), 1600, 1000, QColor(200, 150, 60),
-         QStringLiteral("<font face='MS Sans Serif' size='2' color='#000000'><b>Il a dit</b> "
-                        "\"bonjour\" depuis C:\\dossier\\ | puis à côté : é è ê ç œ € 😀</font><br>"),
+         QStringLiteral("port"),
+         QStringLiteral("#1F3A5F")},
+        {QStringLiteral(".jpg"),
+         1600,
+         1000,
+         QColor(200, 150, 60),
+         QStringLiteral(
+             "<font face='MS Sans Serif' size='2' color='#000000'><b>Il a dit</b> "
+             "\"bonjour\" depuis C:\\dossier\\ | puis à côté : é è ê ç œ € 😀</font><br>"),
          {QStringLiteral("Il a dit \"bonjour\" depuis C:\\dossier\\"),
           QStringLiteral("puis à côté : é è ê ç œ € 😀")},
-         QStringLiteral("Il a dit"), QStringLiteral("#000000")},
-        {QStringLiteral(".jpg"), 900, 1200, QColor(120, 90, 150),
-         QStringLiteral("<font face='Georgia' size='4' color='#7A2E1F'><b>Fin</b> du voyage</font>"),
-         {QStringLiteral("Fin du voyage")}, QStringLiteral("Fin"), QStringLiteral("#7A2E1F")},
+         QStringLiteral("Il a dit"),
+         QStringLiteral("#000000")},
+        {QStringLiteral(".jpg"),
+         900,
+         1200,
+         QColor(120, 90, 150),
+         QStringLiteral(
+             "<font face='Georgia' size='4' color='#7A2E1F'><b>Fin</b> du voyage</font>"),
+         {QStringLiteral("Fin du voyage")},
+         QStringLiteral("Fin"),
+         QStringLiteral("#7A2E1F")},
     };
 }
 
@@ -93,7 +108,8 @@ QString Generer(Banc& b, const QString& nom, const QList<Diapo>& diapos, const Q
     for (int i = 0; i < diapos.size(); ++i)
         CreerImage(b.Projet(nom + QString::number(i) + diapos[i].extension), diapos[i].largeur,
                    diapos[i].hauteur, diapos[i].couleur);
-    Copier(b.bac.programme + QStringLiteral("/imgFond.jpg"), b.Projet(QStringLiteral("imgFond.jpg")));
+    Copier(b.bac.programme + QStringLiteral("/imgFond.jpg"),
+           b.Projet(QStringLiteral("imgFond.jpg")));
 
     b.Ouvrir(nom);
     b.editeur.CommandeEnregistrer();
@@ -166,8 +182,9 @@ private slots:
 void TestNavigateur::initTestCase() {
     // Un navigateur absent est une installation incomplète, pas une raison de passer.
     const QString manques = Manques();
-    QVERIFY2(manques.isEmpty(),
-             qPrintable(QStringLiteral("Manquant : %1. Lancez scripts/install-deps.").arg(manques)));
+    QVERIFY2(
+        manques.isEmpty(),
+        qPrintable(QStringLiteral("Manquant : %1. Lancez scripts/install-deps.").arg(manques)));
 }
 
 void TestNavigateur::modeleClassique() {

@@ -45,8 +45,12 @@ int FauxDialogues::executerModal(QDialog& fenetre) {
     return action(fenetre);
 }
 
-void FauxDialogues::debutProgression(const QString&, int) { ++progressionsDebutees; }
-void FauxDialogues::avancerProgression(int fait) { dernierAvancement = fait; }
+void FauxDialogues::debutProgression(const QString&, int) {
+    ++progressionsDebutees;
+}
+void FauxDialogues::avancerProgression(int fait) {
+    dernierAvancement = fait;
+}
 void FauxDialogues::finProgression() {}
 
 MessageVu FauxDialogues::dernier() const {

@@ -27,8 +27,8 @@ public:
     std::deque<std::function<int(QDialog&)>> fenetres;
 
     QList<MessageVu> messages;
-    QStringList ouvertures;     // chemins passés au verbe « ouvrir »
-    QStringList fenetresVues;   // objectName des fenêtres modales montrées
+    QStringList ouvertures;       // chemins passés au verbe « ouvrir »
+    QStringList fenetresVues;     // objectName des fenêtres modales montrées
     int questionsSansReponse = 0; // une question posée alors que la file était vide
     int progressionsDebutees = 0;
     int dernierAvancement = -1;

@@ -56,8 +56,8 @@ void VerifierRessourcesLocales(const QString& chemin, const QByteArray& texte) {
     const QString page = QString::fromLatin1(texte);
     const QStringList permis = {QStringLiteral("Nouveau.js"), QStringLiteral("imgFond.jpg"),
                                 QStringLiteral("imgFondTable.jpg")};
-    const QRegularExpression reference(
-        QStringLiteral("(?:\\b(?:src|href)\\s*=\\s*\"([^\"]*)\"|url\\(\\s*\"?([^\")]*)\"?\\s*\\))"));
+    const QRegularExpression reference(QStringLiteral(
+        "(?:\\b(?:src|href)\\s*=\\s*\"([^\"]*)\"|url\\(\\s*\"?([^\")]*)\"?\\s*\\))"));
     int vues = 0;
     for (const auto& m : reference.globalMatch(page)) {
         const QString cible = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);

@@ -48,7 +48,8 @@ private slots:
 
 void TestDiapos::supprimerAuMilieu() {
     BancDiapos b;
-    b.bac.CreerProjet("P", {"c0", "c1", "c2", "c3", "c4"}, {".jpg", ".gif", ".gif", ".jpg", ".gif"});
+    b.bac.CreerProjet("P", {"c0", "c1", "c2", "c3", "c4"},
+                      {".jpg", ".gif", ".gif", ".jpg", ".gif"});
     b.Ouvrir("P");
     b.editeur.CommandeEnregistrer();
     const QByteArray image3 = LireOctets(b.Projet("P3.jpg"));
@@ -202,8 +203,8 @@ void TestDiapos::ajouterDepuisLaFenetre() {
     b.editeur.CommandeEnregistrer();
     CreerImage(b.bac.racine.filePath("photos/Vue.JPG"), 50, 40);
     b.choix.ajout = [&] {
-        QVERIFY(ValiderAjout(b.editeur, b.bac.racine.filePath("photos/"), "Vue.JPG",
-                             "Une vue\r\n"));
+        QVERIFY(
+            ValiderAjout(b.editeur, b.bac.racine.filePath("photos/"), "Vue.JPG", "Une vue\r\n"));
     };
     b.editeur.AjouterDiapo();
     QCOMPARE(b.editeur.NbSprite, 3);
@@ -260,9 +261,9 @@ void TestDiapos::validerSansFichierOuSansTexte() {
     QCOMPARE(e.NbSprite, 1);
 
     // Commentaire d'attente, avec ou sans fin de ligne, ou vide : la question, puis au choix.
-    for (const QString& texte : {QString("Insérez ici le texte accompagnant la photo\r\n"),
-                                 QString("Insérez ici le texte accompagnant la photo"),
-                                 QString()}) {
+    for (const QString& texte :
+         {QString("Insérez ici le texte accompagnant la photo\r\n"),
+          QString("Insérez ici le texte accompagnant la photo"), QString()}) {
         b.dialogues.reponses = {Reponse::Non};
         QVERIFY(!ValiderAjout(e, dossier, "x.gif", texte));
         QCOMPARE(b.dialogues.dernier().texte,
@@ -294,8 +295,8 @@ void TestDiapos::fichierDuProjetJamaisDetruit() {
     // La diapo 1 reprend sa propre image, désignée par des chemins différents.
     QDir().mkpath(b.Projet("sous"));
     QFile::link(b.bac.projets, b.bac.racine.filePath("lien"));
-    for (const QString& dossier : {b.bac.projets, b.bac.projets + "/", b.Projet("sous/.."),
-                                   b.bac.racine.filePath("lien")}) {
+    for (const QString& dossier :
+         {b.bac.projets, b.bac.projets + "/", b.Projet("sous/.."), b.bac.racine.filePath("lien")}) {
         QVERIFY(ValiderChangement(b.editeur, dossier, "P1.jpg"));
         QCOMPARE(LireOctets(b.Projet("P1.jpg")), image1);
     }

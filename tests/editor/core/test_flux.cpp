@@ -69,7 +69,9 @@ void TestFlux::nouveauAvecModificationsEnregistreLeDefaut() {
     QCOMPARE(m.texte, QString("Un projet est en cours\r\nVoulez-vous l'enregistrer ?"));
     QCOMPARE(m.boutons, Boutons::OuiNon);
     QCOMPARE(m.icone, Icone::Critique);
-    QVERIFY(LireOctets(b.bac.programme + "/Nouveau.cin").endsWith("texte du d\xE9" "faut<br></font>\r\n"));
+    QVERIFY(LireOctets(b.bac.programme + "/Nouveau.cin")
+                .endsWith("texte du d\xE9"
+                          "faut<br></font>\r\n"));
     QCOMPARE(b.editeur.Info[0], Html("texte du défaut"));
 }
 

@@ -178,8 +178,8 @@ void TestPage::refus() {
 }
 
 void TestPage::modeleTropCourt() {
-    for (const auto& [page, script, nom] : {std::tuple{10, 18, QString("Nouveau.htm")},
-                                            std::tuple{12, 16, QString("Nouveau.js")}}) {
+    for (const auto& [page, script, nom] :
+         {std::tuple{10, 18, QString("Nouveau.htm")}, std::tuple{12, 16, QString("Nouveau.js")}}) {
         Banc b;
         EcrireModeles(b.bac, page, script);
         b.bac.CreerProjet("P", {"a"}, {".jpg"});
@@ -218,10 +218,21 @@ void TestPage::scriptToujoursValide() {
     const QString node = QStandardPaths::findExecutable("node");
     if (node.isEmpty())
         QSKIP("node absent : la validité du script n'est pas vérifiée ici");
-    const QStringList hostiles = {
-        "a\"b", "fin\\", "C:\\dossier\\", "</script><script>alert(1)</script>", "|", "||\"|",
-        QString("ligne\u2028sep\u2029par"), QString("ctl\x01\x1f\x7f"), "\\\"", "'apostrophe'",
-        QString::fromUtf8("😀 Ω é"), "<b>gras</b>", "\\u0041", "${x}", "`modèle`"};
+    const QStringList hostiles = {"a\"b",
+                                  "fin\\",
+                                  "C:\\dossier\\",
+                                  "</script><script>alert(1)</script>",
+                                  "|",
+                                  "||\"|",
+                                  QString("ligne\u2028sep\u2029par"),
+                                  QString("ctl\x01\x1f\x7f"),
+                                  "\\\"",
+                                  "'apostrophe'",
+                                  QString::fromUtf8("😀 Ω é"),
+                                  "<b>gras</b>",
+                                  "\\u0041",
+                                  "${x}",
+                                  "`modèle`"};
     QTemporaryDir tmp;
     QStringList modele = Modele("//", 17);
     QString infos[64];

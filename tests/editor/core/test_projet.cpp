@@ -38,8 +38,7 @@ void TestProjet::vacancesOctetPourOctet() {
     // sous sa forme complète ; un projet écrit par l'éditeur revient donc à l'identique.
     const QByteArray attendu = "Nom=Vacances\r\nRepertoire=" + b.bac.projets.toUtf8() +
                                "\r\nNbSprite=2\r\nTag=Nos vacances\r\n" +
-                               Html("Sur la <b>plage</b>").toUtf8() +
-                               "\r\nLe port<br>\r\n";
+                               Html("Sur la <b>plage</b>").toUtf8() + "\r\nLe port<br>\r\n";
     EcrireOctets(b.Projet("Vacances.cin"), attendu);
     CreerImage(b.Projet("Vacances0.gif"), 20, 10);
     CreerImage(b.Projet("Vacances1.jpg"), 20, 10);
@@ -111,7 +110,7 @@ void TestProjet::gifOuJpeg() {
     Banc b;
     b.bac.CreerProjet("Mix", {"a", "b", "c", "d"}, {".gif", ".jpg", ".gif", ".jpg"});
     CreerImage(b.Projet("Mix2.jpg"), 5, 5); // les deux existent : c'est un GIF
-    QFile::remove(b.Projet("Mix3.jpg"));     // aucun : pris pour un JPEG
+    QFile::remove(b.Projet("Mix3.jpg"));    // aucun : pris pour un JPEG
     b.Ouvrir("Mix");
     QCOMPARE(b.editeur.TypeImage[0], QString(".gif"));
     QCOMPARE(b.editeur.TypeImage[1], QString(".jpg"));
@@ -135,8 +134,9 @@ void TestProjet::ligneDuNombre() {
     QFETCH(QByteArray, ligne);
     QFETCH(int, nombre);
     Bac bac;
-    EcrireOctets(bac.projets + "/P.cin", "Nom=P\r\nRepertoire=x\r\n" + ligne + "\r\nTag=t\r\n"
-                                         "un\r\ndeux\r\ntrois\r\n");
+    EcrireOctets(bac.projets + "/P.cin", "Nom=P\r\nRepertoire=x\r\n" + ligne +
+                                             "\r\nTag=t\r\n"
+                                             "un\r\ndeux\r\ntrois\r\n");
     const LectureProjet l = LireFichierProjet(bac.projets + "/P.cin");
     QVERIFY(l.accepte);
     QCOMPARE(l.nbSprite, nombre);
@@ -184,12 +184,16 @@ void TestProjet::fichiersEndommages_data() {
     QTest::addColumn<QByteArray>("contenu");
     QTest::addColumn<QString>("raison");
     const QByteArray tete = "Nom=P\r\nRepertoire=x\r\n";
-    QTest::newRow("plus de 200") << tete + "NbSprite=201\r\nTag=t\r\n" << "entre 0 et 200";
-    QTest::newRow("negatif") << tete + "NbSprite=-1\r\nTag=t\r\n" << "entre 0 et 200";
-    QTest::newRow("enorme") << tete + "NbSprite=1e300\r\nTag=t\r\n" << "entre 0 et 200";
-    QTest::newRow("commentaires manquants")
-        << tete + "NbSprite=3\r\nTag=t\r\nun\r\ndeux\r\n" << "ne contient que 2";
-    QTest::newRow("entete manquante") << tete + "NbSprite=1\r\n" << "ne contient que 0";
+    QTest::newRow("plus de 200") << tete + "NbSprite=201\r\nTag=t\r\n"
+                                 << "entre 0 et 200";
+    QTest::newRow("negatif") << tete + "NbSprite=-1\r\nTag=t\r\n"
+                             << "entre 0 et 200";
+    QTest::newRow("enorme") << tete + "NbSprite=1e300\r\nTag=t\r\n"
+                            << "entre 0 et 200";
+    QTest::newRow("commentaires manquants") << tete + "NbSprite=3\r\nTag=t\r\nun\r\ndeux\r\n"
+                                            << "ne contient que 2";
+    QTest::newRow("entete manquante") << tete + "NbSprite=1\r\n"
+                                      << "ne contient que 0";
     QByteArray binaire = tete + "NbSprite=1\r\nTag=t\r\n";
     binaire.append('\0').append("\x01\x02\xFF\r\n");
     QTest::newRow("binaire") << binaire << "binaires";

@@ -29,8 +29,8 @@ void TestSecours::ouvrirPrendLaCopie() {
     b.bac.CreerProjet("P", {"a", "b", "c"}, {".jpg", ".gif", ".jpg"});
     b.Ouvrir("P");
     const auto copie = Copie(b.bac.secours);
-    QCOMPARE(copie.keys(), QStringList({"aaaa.cin", "aaaa.htm", "aaaa.js", "aaaa0.jpg",
-                                        "aaaa1.gif", "aaaa2.jpg"}));
+    QCOMPARE(copie.keys(), QStringList({"aaaa.cin", "aaaa.htm", "aaaa.js", "aaaa0.jpg", "aaaa1.gif",
+                                        "aaaa2.jpg"}));
     QCOMPARE(copie["aaaa1.gif"], LireOctets(b.Projet("P1.gif")));
     QCOMPARE(copie["aaaa.cin"], LireOctets(b.Projet("P.cin")));
     QCOMPARE(b.editeur.TypeImageSecours[1], QString(".gif"));

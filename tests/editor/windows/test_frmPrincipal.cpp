@@ -19,9 +19,7 @@ struct Fenetre {
     Editeur editeur{dialogues, bac.programme, bac.secours};
     frmPrincipal fenetre{editeur};
 
-    template <typename T> T* controle(const QString& nom) {
-        return fenetre.findChild<T*>(nom);
-    }
+    template <typename T> T* controle(const QString& nom) { return fenetre.findChild<T*>(nom); }
 };
 
 bool LibellePresent(QWidget& fenetre, const QString& texte) {
@@ -51,9 +49,9 @@ void TestFrmPrincipal::controlesEtTextes() {
     QCOMPARE(f.controle<QLabel>("lblTag")->text(), QString("Entete du diaporama :"));
     QCOMPARE(f.controle<QTextEdit>("richtxtTexteInfo")->toolTip(),
              QString("Commentaires accompagnant la diapositive"));
-    for (const char* nom : {"imgDiapo", "txtEntete", "txtNumDiapo", "lblNomDiapo", "lblNbDiapo",
-                            "lblLongueur", "lblLargeur", "lblBarre", "Label1", "Label2",
-                            "comboPolice", "cmdDiapo_0", "cmdDiapo_3"})
+    for (const char* nom :
+         {"imgDiapo", "txtEntete", "txtNumDiapo", "lblNomDiapo", "lblNbDiapo", "lblLongueur",
+          "lblLargeur", "lblBarre", "Label1", "Label2", "comboPolice", "cmdDiapo_0", "cmdDiapo_3"})
         QVERIFY2(f.fenetre.findChild<QWidget*>(nom), nom);
     const QList<QPair<QString, QString>> boutons = {{"imgNew", "Créer un nouveau diaporama"},
                                                     {"imgSave", "Enregistrer"},

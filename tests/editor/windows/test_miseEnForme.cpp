@@ -29,7 +29,9 @@ struct Fenetre {
         editeur.OuvrirProjet();
         fenetre.show();
     }
-    QPushButton* rich(int i) { return fenetre.findChild<QPushButton*>(QString("cmdRich_%1").arg(i)); }
+    QPushButton* rich(int i) {
+        return fenetre.findChild<QPushButton*>(QString("cmdRich_%1").arg(i));
+    }
     // Sélectionne à la souris : la sélection, puis le relâchement sur l'éditeur.
     void Selectionner(int debut, int fin) {
         QTextCursor c = texte->textCursor();
@@ -182,7 +184,8 @@ void TestMiseEnForme::listes() {
     const int derniere = police->count() - 1;
     police->setCurrentIndex(derniere);
     QVERIFY2(f.info().startsWith("<font face='MS Sans Serif' size='7' color='#000000'>Bon</font>"
-                                 "<font face='" + police->itemText(derniere) + "' size='2'"),
+                                 "<font face='" +
+                                 police->itemText(derniere) + "' size='2'"),
              qPrintable(f.info()));
 }
 
@@ -191,9 +194,8 @@ void TestMiseEnForme::copierColler() {
     f.Selectionner(3, 7);
     f.rich(2)->click(); // « jour » en gras
     f.Selectionner(0, 7);
-    QVERIFY(QMetaObject::invokeMethod(&f.fenetre, [&] {
-        f.fenetre.findChild<QAction*>("Copier")->trigger();
-    }));
+    QVERIFY(QMetaObject::invokeMethod(&f.fenetre,
+                                      [&] { f.fenetre.findChild<QAction*>("Copier")->trigger(); }));
     const QString rtf = QGuiApplication::clipboard()->text();
     QVERIFY(rtf.startsWith("{\\rtf1"));
     QCOMPARE(f.info(), Tete + "Bon<b>jour</b><br></font>");
