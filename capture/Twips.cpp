@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
 #include <cmath>
 
 int TwipsParPixelPour(double dpiLogique) {
@@ -15,11 +14,4 @@ int TwipsParPixelPour(double dpiLogique) {
 int TwipsParPixel() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     return ecran ? TwipsParPixelPour(ecran->logicalDotsPerInch()) : 15;
-}
-
-void MettreDevant(QWidget& fenetre) {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return;
-    fenetre.raise();
-    fenetre.activateWindow();
 }

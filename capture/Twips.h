@@ -9,8 +9,3 @@ int TwipsParPixelPour(double dpiLogique);
 // Twips par pixel de l'écran principal (15 quand aucun écran n'est connu).
 int TwipsParPixel();
 
-class QWidget;
-
-// Monte la fenêtre au premier plan et lui donne le clavier ; rien sur la plateforme sans
-// écran, qui ne sait pas le faire (et le dit à chaque appel).
-void MettreDevant(QWidget& fenetre);

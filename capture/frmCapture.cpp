@@ -5,6 +5,7 @@
 #include "NombresVB.h"
 #include "Passage.h"
 #include "RegleCapture.h"
+#include "Feuilles.h"
 #include "Twips.h"
 
 #include <QCoreApplication>

@@ -9,6 +9,7 @@
 #include "NombresVB.h"
 #include "Passage.h"
 #include "RegleCapture.h"
+#include "Feuilles.h"
 #include "Twips.h"
 #include "frmCapture.h"
 

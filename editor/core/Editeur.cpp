@@ -8,6 +8,7 @@
 #include "Fichiers.h"
 #include "GenerateurPage.h"
 #include "Images.h"
+#include "Programme.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,13 +16,6 @@
 namespace {
 const QString ProjetDefaut = QStringLiteral("Nouveau");
 
-// Les fichiers du projet par défaut, dans l'ordre où « Restaurer » les recopie.
-const QStringList FichiersModele = {
-    QStringLiteral("Nouveau.cin"),  QStringLiteral("Nouveau.htm"),
-    QStringLiteral("Nouveau.js"),   QStringLiteral("Nouveau0.gif"),
-    QStringLiteral("imgFond.jpg"),  QStringLiteral("imgFondTable.jpg"),
-    QStringLiteral("sohifrm2.wav"),
-};
 
 // Le texte est-il un nombre, en entier ? (« 12 », « 3.5 », « -1 » ; pas « abc » ni « 1a »)
 bool EstNombre(const QString& texte, double* valeur) {
@@ -492,8 +486,10 @@ bool Editeur::RestaurerModele() {
         return false;
     const QString source = m_dossierProgramme + QStringLiteral("/Restaurer/");
     bool tout = true;
-    for (const QString& nom : FichiersModele)
+    for (const char* fichier : FichiersProjetDefaut) {
+        const QString nom = QString::fromLatin1(fichier);
         tout = CopierFichier(source + nom, m_dossierProgramme + QLatin1Char('/') + nom) && tout;
+    }
     return tout;
 }
 

@@ -3,7 +3,7 @@
 #include "BoutonAide.h"
 #include "Dialogues.h"
 #include "Editeur.h"
-#include "Fenetres.h"
+#include "Feuilles.h"
 #include "Images.h"
 #include "Parcours.h"
 

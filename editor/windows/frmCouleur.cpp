@@ -4,7 +4,7 @@
 #include "Couleurs.h"
 #include "Dialogues.h"
 #include "Editeur.h"
-#include "Fenetres.h"
+#include "Feuilles.h"
 #include "NombresVB.h"
 
 #include <QGridLayout>

@@ -4,6 +4,7 @@
 #include "ConversionRiche.h"
 #include "Dialogues.h"
 #include "Editeur.h"
+#include "Programme.h"
 #include "Sprites.h"
 #include "ZoneImage.h"
 #include "frmChangerImage.h"
@@ -51,7 +52,7 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
     : QWidget(parent), m_editeur(editeur), m_commandes(editeur) {
     m_commandes.fenetreCouleur = this;
     setObjectName(QStringLiteral("frmPrincipal"));
-    setWindowTitle(QStringLiteral("Ostrelle 2.1"));
+    setWindowTitle(QStringLiteral("Ostrelle ") + QString::fromLatin1(VersionProgramme));
     m_imgFond.load(m_editeur.dossierProgramme() + QStringLiteral("/imgFond.jpg"));
     ConstruireControles();
 

@@ -1,5 +1,5 @@
 #include "DialoguesQt.h"
-#include "Fenetres.h"
+#include "Feuilles.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "Fenetres.h"
+#include "Feuilles.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,4 +13,11 @@ void CentrerFeuille(QWidget& fenetre) {
     const QSize taille = fenetre.isVisible() ? fenetre.frameGeometry().size() : fenetre.size();
     fenetre.move(zone.x() + (zone.width() - taille.width()) / 2,
                  zone.y() + (zone.height() - taille.height()) / 2);
+}
+
+void MettreDevant(QWidget& fenetre) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    fenetre.raise();
+    fenetre.activateWindow();
 }

@@ -1,6 +1,0 @@
-#pragma once
-
-class QWidget;
-
-// Centre une fenêtre sur l'écran principal.
-void CentrerFeuille(QWidget& fenetre);
