@@ -26,11 +26,24 @@ int64_t borner(double v) {
 
 } // namespace
 
-double ValeurTexte(const QString& texte) {
+namespace {
+
+bool estBlanc(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+struct Lecture {
+    double valeur = 0.0;
+    qsizetype fin = 0;     // position qui suit le nombre lu
+    bool chiffres = false; // au moins un chiffre : un nombre a bien été lu
+};
+
+// L'unique lecteur : le nombre décimal qui commence le texte (blancs de tête sautés).
+Lecture Lire(const QString& texte) {
+    Lecture r;
     const qsizetype n = texte.size();
     qsizetype i = 0;
-    while (i < n &&
-           (texte[i] == u' ' || texte[i] == u'\t' || texte[i] == u'\r' || texte[i] == u'\n'))
+    while (i < n && estBlanc(texte[i]))
         ++i;
 
     // Le nombre est recopié en ASCII pour from_chars, qui ne dépend pas de la locale
@@ -67,8 +80,9 @@ double ValeurTexte(const QString& texte) {
             }
         }
     }
-    if (chiffres == 0 || !nonNulVu)
-        return 0.0;
+    r.chiffres = chiffres > 0;
+    if (chiffres == 0)
+        return r;
 
     long long exposant = 0;
     if (i < n && (texte[i] == u'e' || texte[i] == u'E')) {
@@ -88,8 +102,12 @@ double ValeurTexte(const QString& texte) {
             }
             if (expNegatif)
                 exposant = -exposant;
+            i = j;
         }
     }
+    r.fin = i;
+    if (!nonNulVu)
+        return r;
 
     double valeur = 0.0;
     const auto [fin, ec] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
@@ -97,7 +115,35 @@ double ValeurTexte(const QString& texte) {
         valeur = ordre + exposant > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     else if (ec != std::errc())
         valeur = 0.0;
-    return negatif ? -valeur : valeur;
+    r.valeur = negatif ? -valeur : valeur;
+    return r;
+}
+
+} // namespace
+
+double ValeurTexte(const QString& texte) {
+    return Lire(texte).valeur;
+}
+
+std::optional<double> NombreTexte(const QString& texte) {
+    const Lecture l = Lire(texte);
+    if (!l.chiffres || !std::isfinite(l.valeur))
+        return std::nullopt;
+    for (qsizetype i = l.fin; i < texte.size(); ++i)
+        if (!estBlanc(texte[i]))
+            return std::nullopt;
+    return l.valeur;
+}
+
+std::optional<int32_t> EntierTexte(const QString& texte) {
+    const auto nombre = NombreTexte(texte);
+    if (!nombre)
+        return std::nullopt;
+    const int64_t entier = ArrondiPair(*nombre);
+    if (entier < std::numeric_limits<int32_t>::min() ||
+        entier > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(entier);
 }
 
 int64_t ArrondiPair(double valeur) {

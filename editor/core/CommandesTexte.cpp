@@ -4,6 +4,7 @@
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "FormatCommentaire.h"
+#include "NombresVB.h"
 #include "RTF.h"
 
 #include <QTextDocument>
@@ -131,13 +132,12 @@ void CommandesTexte::ChoixPolice(const QString& police, QTextCursor& selection) 
 void CommandesTexte::ChoixTaille(const QString& taille, QTextCursor& selection) {
     if (!m_editeur.IndFormatActif)
         return;
-    bool ok = false;
-    const double points = taille.toDouble(&ok);
-    if (!ok || points <= 0)
+    const std::optional<double> points = NombreTexte(taille);
+    if (!points || *points <= 0)
         return;
     RetrouverSelection(selection, false);
     QTextCharFormat format;
-    format.setFontPointSize(points);
+    format.setFontPointSize(*points);
     Appliquer(selection, format);
     Valider(selection);
 }

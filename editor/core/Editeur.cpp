@@ -8,6 +8,7 @@
 #include "Fichiers.h"
 #include "GenerateurPage.h"
 #include "Images.h"
+#include "NombresVB.h"
 #include "Programme.h"
 
 #include <QDir>
@@ -16,13 +17,6 @@
 namespace {
 const QString ProjetDefaut = QStringLiteral("Nouveau");
 
-
-// Le texte est-il un nombre, en entier ? (« 12 », « 3.5 », « -1 » ; pas « abc » ni « 1a »)
-bool EstNombre(const QString& texte, double* valeur) {
-    bool ok = false;
-    *valeur = texte.trimmed().toDouble(&ok);
-    return ok;
-}
 } // namespace
 
 const std::array<QString, 6> Editeur::BalisesOuvrantes = {
@@ -76,13 +70,12 @@ void Editeur::ChangementNumDiapo() {
         return;
     IndChangerDiapo = false;
     RichVersHTML();
-    double valeur = 0;
-    const bool nombre = EstNombre(m_txtNumDiapo, &valeur);
-    const double k = nombre ? std::nearbyint(valeur) : -1;
-    if (!nombre || k < 0 || k >= NbSprite) {
+    // « nan », « inf » ou un nombre démesuré ne sont pas des numéros : refusés comme « abc ».
+    const std::optional<int32_t> k = EntierTexte(m_txtNumDiapo);
+    if (!k || *k < 0 || *k >= NbSprite) {
         EcrireNumDiapo(QString::number(NumeroDiapo));
     } else {
-        NumeroDiapo = static_cast<int>(k);
+        NumeroDiapo = *k;
         EcrireNumDiapo(QString::number(NumeroDiapo));
         AfficherDiapo();
     }

@@ -15,6 +15,8 @@ private slots:
     void valeurTexte_data();
     void valeurTexte();
     void valeurTexteHorsLimites();
+    void nombreTexte_data();
+    void nombreTexte();
     void arrondis_data();
     void arrondis();
     void couleurVersHTML_data();
@@ -59,6 +61,49 @@ void TestNombres::valeurTexteHorsLimites() {
     QCOMPARE(ValeurTexte("-1e400"), -std::numeric_limits<double>::infinity());
     QCOMPARE(ValeurTexte("0.001e309"), 1e306);
     QCOMPARE(ValeurTexte("1" + QString(400, u'0')), std::numeric_limits<double>::infinity());
+}
+
+void TestNombres::nombreTexte_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("nombre");
+    QTest::addColumn<double>("valeur");
+    QTest::addColumn<bool>("entier32");
+    QTest::addColumn<int>("entier");
+    QTest::newRow("entier") << "12" << true << 12.0 << true << 12;
+    QTest::newRow("blancs autour") << " \t3 \r\n" << true << 3.0 << true << 3;
+    QTest::newRow("décimal") << "-2.5" << true << -2.5 << true << -2;
+    QTest::newRow("exposant") << "1e3" << true << 1000.0 << true << 1000;
+    QTest::newRow("zéro exposant") << "0e5" << true << 0.0 << true << 0;
+    QTest::newRow("point de tête") << ".5" << true << 0.5 << true << 0;
+    QTest::newRow("lettres") << "abc" << false << 0.0 << false << 0;
+    QTest::newRow("suivi de lettres") << "3a" << false << 0.0 << false << 0;
+    QTest::newRow("vide") << "" << false << 0.0 << false << 0;
+    QTest::newRow("blancs") << "   " << false << 0.0 << false << 0;
+    QTest::newRow("signe seul") << "-" << false << 0.0 << false << 0;
+    QTest::newRow("hexadécimal") << "0x10" << false << 0.0 << false << 0;
+    QTest::newRow("nan") << "nan" << false << 0.0 << false << 0;
+    QTest::newRow("inf") << "inf" << false << 0.0 << false << 0;
+    QTest::newRow("moins inf") << "-inf" << false << 0.0 << false << 0;
+    QTest::newRow("démesuré") << "1e400" << false << 0.0 << false << 0;
+    QTest::newRow("virgule") << "1,5" << false << 0.0 << false << 0;
+    QTest::newRow("hors de 32 bits") << "3000000000" << true << 3e9 << false << 0;
+    QTest::newRow("borne 32 bits") << "2147483647" << true << 2147483647.0 << true << 2147483647;
+}
+
+void TestNombres::nombreTexte() {
+    QFETCH(QString, texte);
+    QFETCH(bool, nombre);
+    QFETCH(double, valeur);
+    QFETCH(bool, entier32);
+    QFETCH(int, entier);
+    const std::optional<double> lu = NombreTexte(texte);
+    QCOMPARE(lu.has_value(), nombre);
+    if (nombre)
+        QCOMPARE(*lu, valeur);
+    const std::optional<int32_t> e = EntierTexte(texte);
+    QCOMPARE(e.has_value(), entier32);
+    if (entier32)
+        QCOMPARE(*e, entier);
 }
 
 void TestNombres::arrondis_data() {

@@ -1,6 +1,25 @@
 #include "FauxDialogues.h"
 
 #include <QDialog>
+#include <QTest>
+
+FauxDialogues::~FauxDialogues() {
+    // Une réponse préparée qui n'a pas servi : le test attendait une question qui n'est pas
+    // venue.
+    if (reponses.empty() && saisies.empty() && fenetres.empty())
+        return;
+    const QString reste = QStringLiteral("%1 réponse(s), %2 saisie(s), %3 fenêtre(s)")
+                              .arg(reponses.size())
+                              .arg(saisies.size())
+                              .arg(fenetres.size());
+    QTest::qFail(qPrintable(QStringLiteral("réponses préparées restées sans question : ") + reste),
+                 __FILE__, __LINE__);
+}
+
+void FauxDialogues::Imprevu(const QString& quoi) {
+    ++questionsSansReponse;
+    QTest::qFail(qPrintable(QStringLiteral("question imprévue : ") + quoi), __FILE__, __LINE__);
+}
 
 Reponse FauxDialogues::message(const QString& titre, const QString& texte, Boutons boutons,
                                Icone icone) {
@@ -8,7 +27,9 @@ Reponse FauxDialogues::message(const QString& titre, const QString& texte, Bouto
     if (boutons == Boutons::OK)
         return Reponse::OK;
     if (reponses.empty()) {
-        ++questionsSansReponse;
+        if (reponseParDefaut)
+            return *reponseParDefaut;
+        Imprevu(titre + QStringLiteral(" / ") + texte);
         return Reponse::Non;
     }
     const Reponse r = reponses.front();
@@ -20,7 +41,7 @@ std::optional<QString> FauxDialogues::saisie(const QString& titre, const QString
                                              const QString&) {
     messages.append({titre, invite, Boutons::OK, Icone::Aucune});
     if (saisies.empty()) {
-        ++questionsSansReponse;
+        Imprevu(titre + QStringLiteral(" / ") + invite);
         return std::nullopt;
     }
     const bool annulee = !saisies.front().has_value();
@@ -38,8 +59,11 @@ bool FauxDialogues::ouvrirAvecShell(const QString& chemin) {
 
 int FauxDialogues::executerModal(QDialog& fenetre) {
     fenetresVues.append(fenetre.objectName());
-    if (fenetres.empty())
+    if (fenetres.empty()) {
+        if (!fenetresRejetees)
+            Imprevu(QStringLiteral("fenêtre ") + fenetre.objectName());
         return QDialog::Rejected;
+    }
     auto action = fenetres.front();
     fenetres.pop_front();
     return action(fenetre);
@@ -55,4 +79,10 @@ void FauxDialogues::finProgression() {}
 
 MessageVu FauxDialogues::dernier() const {
     return messages.isEmpty() ? MessageVu{{}, {}, Boutons::OK, Icone::Aucune} : messages.last();
+}
+
+void FauxDialogues::oublierReponses() {
+    reponses.clear();
+    saisies.clear();
+    fenetres.clear();
 }

@@ -12,6 +12,8 @@ private slots:
     void imageIllisible();
     void champDuCommentaire();
     void caseDuNumero();
+    void caseDuNumeroRefuse_data();
+    void caseDuNumeroRefuse();
     void navigation();
     void imageAjustee();
 };
@@ -107,17 +109,46 @@ void TestAffichage::caseDuNumero() {
     QCOMPARE(e.txtNumDiapo(), QString("1"));
     QVERIFY(e.IndChangerDiapo);
 
-    for (const char* refus : {"abc", "-1", "", "10", "2x"}) {
-        e.EcrireNumDiapo(refus);
-        QCOMPARE(e.NumeroDiapo, 1);
-        QCOMPARE(e.txtNumDiapo(), QString("1"));
-    }
     e.EcrireNumDiapo("9");
     QCOMPARE(e.NumeroDiapo, 9);
     QCOMPARE(e.cheminImageDiapo, b.Projet("P9.jpg"));
     e.EcrireNumDiapo(" 3.6 ");
     QCOMPARE(e.NumeroDiapo, 4);
     QCOMPARE(e.txtNumDiapo(), QString("4"));
+}
+
+// Ce qui n'est pas un numéro de diapo est refusé : la case remontre le numéro en cours. « nan »
+// collé dans la case faisait lire les tables hors de leurs bornes.
+void TestAffichage::caseDuNumeroRefuse_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("numero"); // -1 : refusé
+    for (const char* refus : {"abc", "-1", "", "10", "2x", "nan", "NaN", "inf", "-inf", "infinity",
+                              "1e400", "-1e400", "0x10", "1,5", "9999999999"})
+        QTest::newRow(refus) << QString(refus) << -1;
+    QTest::newRow("blancs autour") << QString(" 3 ") << 3;
+    QTest::newRow("exposant") << QString("5e0") << 5;
+    QTest::newRow("moitié au pair") << QString("2.5") << 2;
+    QTest::newRow("presque zéro négatif") << QString("-0.4") << 0;
+}
+
+void TestAffichage::caseDuNumeroRefuse() {
+    QFETCH(QString, texte);
+    QFETCH(int, numero);
+    Banc b;
+    QStringList textes;
+    for (int i = 0; i < 10; ++i)
+        textes << QString("diapo %1").arg(i);
+    b.bac.CreerProjet("P", textes, QStringList(10, ".jpg"));
+    b.Ouvrir("P");
+    Editeur& e = b.editeur;
+    e.EcrireNumDiapo("1");
+    e.EcrireNumDiapo(texte);
+    const int attendu = numero < 0 ? 1 : numero;
+    QCOMPARE(e.NumeroDiapo, attendu);
+    QCOMPARE(e.txtNumDiapo(), QString::number(attendu));
+    QCOMPARE(e.richtxtTexteInfo.toPlainText().trimmed(), textes[attendu]);
+    QCOMPARE(e.cheminImageDiapo, b.Projet(QString("P%1.jpg").arg(attendu)));
+    QVERIFY(e.IndChangerDiapo);
 }
 
 void TestAffichage::navigation() {

@@ -116,6 +116,8 @@ void TestFlux::nouveauSansFichierRefuseOuSansReserve() {
         QCOMPARE(b.dialogues.messages.size(), 2);
         QCOMPARE(b.dialogues.reponses.size(), size_t(2));
         QVERIFY(!b.editeur.IndOuverture);
+        // Les deux réponses en trop prouvaient l'absence de boucle : elles ne servent plus.
+        b.dialogues.oublierReponses();
     }
 }
 
