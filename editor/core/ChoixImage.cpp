@@ -53,9 +53,9 @@ bool ValiderAjout(Editeur& editeur, const QString& dossier, const QString& fichi
     }
     editeur.InsertTexte = commentaire;
     editeur.InsertTypeImage = TypeDuFichier(fichier);
-    CopierDansLeProjet(CheminDe(dossier, fichier), editeur.RepImage +
-                                                       QString::number(editeur.NbSprite) +
-                                                       editeur.InsertTypeImage);
+    CopierDansLeProjet(
+        CheminDe(dossier, fichier),
+        CheminImageDiapo(editeur.RepImage, editeur.NbSprite, editeur.InsertTypeImage));
     ++editeur.NbSprite;
     return true;
 }
@@ -68,8 +68,8 @@ bool ValiderChangement(Editeur& editeur, const QString& dossier, const QString& 
         return true;
     }
     editeur.InsertTypeImage = TypeDuFichier(fichier);
-    CopierDansLeProjet(CheminDe(dossier, fichier), editeur.RepImage +
-                                                       QString::number(editeur.NumeroDiapo) +
-                                                       editeur.InsertTypeImage);
+    CopierDansLeProjet(
+        CheminDe(dossier, fichier),
+        CheminImageDiapo(editeur.RepImage, editeur.NumeroDiapo, editeur.InsertTypeImage));
     return true;
 }

@@ -8,14 +8,6 @@
 
 class Editeur;
 
-// Les fenêtres de choix, telles que l'éditeur les montre (modales).
-class FenetresChoix {
-public:
-    virtual ~FenetresChoix() = default;
-    virtual void MontrerAjout(const QString& titre, const QString& commentaire) = 0;
-    virtual void MontrerChangement() = 0;
-};
-
 inline const QString TexteAttenteCommentaire =
     QStringLiteral("Insérez ici le texte accompagnant la photo");
 inline const QString Abandon = QStringLiteral("ABORT");

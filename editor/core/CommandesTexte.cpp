@@ -3,6 +3,7 @@
 #include "Couleurs.h"
 #include "Dialogues.h"
 #include "Editeur.h"
+#include "Fenetres.h"
 #include "FormatCommentaire.h"
 #include "NombresVB.h"
 #include "RTF.h"
@@ -86,13 +87,13 @@ void CommandesTexte::BoutonRich(int index, QTextCursor& selection) {
         PoserDecalage(format, -40 - DecalageDebut(selection));
         break;
     case 6:
-        if (!fenetreCouleur)
+        if (!m_editeur.fenetres)
             return;
-        fenetreCouleur->MontrerCouleur();
+        m_editeur.fenetres->MontrerCouleur();
         if (m_editeur.SelectionCouleurTexte.isEmpty())
             return;
         format.setForeground(CouleurDuCode(m_editeur.SelectionCouleurTexte));
-        couleurPastille = fenetreCouleur->CouleurChoisie();
+        couleurPastille = m_editeur.fenetres->CouleurChoisie();
         break;
     case 7: {
         // « UNDO » : un commentaire vide, et le texte tapé ensuite sera blanc.

@@ -18,21 +18,10 @@ struct EtatControlesTexte {
     QString police;              // entrée à choisir dans comboPolice (vide : ne rien changer)
 };
 
-// La fenêtre du choix de la couleur, montrée par la commande « couleur du texte ».
-class FenetreCouleur {
-public:
-    virtual ~FenetreCouleur() = default;
-    // Montre la fenêtre (modale) ; la couleur est rendue dans SelectionCouleurTexte.
-    virtual void MontrerCouleur() = 0;
-    // La couleur de l'aperçu de la fenêtre, reprise par la pastille cmdRich 8.
-    virtual QColor CouleurChoisie() const = 0;
-};
-
 class CommandesTexte {
 public:
     explicit CommandesTexte(Editeur& editeur) : m_editeur(editeur) {}
 
-    FenetreCouleur* fenetreCouleur = nullptr;
     // Couleur de fond de la pastille cmdRich 8 (rouge au départ).
     QColor couleurPastille = QColor(255, 0, 0);
 

@@ -61,7 +61,7 @@ bool CopieSecours::Prendre(const QString& repImage, int nbSprite, const TableDia
     }
     for (int i = 0; i < nbSprite && ok; ++i) {
         const QString ext = typeImage[i];
-        ok = CopierFichier(repImage + QString::number(i) + ext, chemin(QString::number(i) + ext));
+        ok = CopierFichier(CheminImageDiapo(repImage, i, ext), chemin(QString::number(i) + ext));
         if (ok) {
             typeImageSecours[i] = ext;
             m_imagesCopiees = i + 1;
@@ -99,11 +99,11 @@ void CopieSecours::Restaurer(int nbSprite, const TableDiapos& typeImage,
 
     // Images de l'état non enregistré : celles qui seront remplacées par la copie, et, quand la
     // copie est complète, celles ajoutées depuis (elles n'existaient pas dans l'état enregistré).
-    for (int i = 0; i < nbSprite && i <= 200; ++i) {
+    for (int i = 0; i < nbSprite && i <= NbDiaposMax; ++i) {
         const bool remplacee = i < m_imagesCopiees;
         const bool ajoutee = m_complete && i >= m_imagesAttendues;
         if (remplacee || ajoutee)
-            SupprimerFichier(repImage + QString::number(i) + typeImage[i]);
+            SupprimerFichier(CheminImageDiapo(repImage, i, typeImage[i]));
     }
     for (int i = 0; i < m_imagesCopiees; ++i) {
         const QString nom = QString::number(i) + typeImageSecours[i];

@@ -6,14 +6,13 @@
 // La copie se souvient de ce qu'elle contient vraiment et du projet dont elle vient : on ne
 // remet en place que ce qui peut l'être, et jamais sur un autre projet.
 
+#include "FichierProjet.h"
+
 #include <QString>
-#include <array>
 #include <memory>
 
 class Dialogues;
 class QLockFile;
-
-using TableDiapos = std::array<QString, 201>;
 
 class CopieSecours {
 public:

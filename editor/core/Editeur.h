@@ -1,10 +1,14 @@
 #pragma once
-// L'état de l'éditeur de diaporamas et ses opérations, sans aucun widget.
+// L'état de l'éditeur de diaporamas, sans aucun widget.
 //
 // Les fenêtres lisent et écrivent ces membres publics directement et montrent ce qu'ils disent ;
 // elles sont prévenues de chaque changement visible par le signal vueChangee(). Les champs
 // cachés qui ont un comportement (le commentaire HTML txtTexteInfo, la case du numéro de diapo
 // txtNumDiapo) ont un écrivain qui exécute leur traitement de changement sur-le-champ.
+//
+// Editeur garde l'état, ces champs, l'affichage d'une diapo, Nouveau / Quitter / fermeture ;
+// chaque groupe d'opérations vit dans sa paire de fichiers à côté (Projet, Diapos, Page,
+// Modeles, ChoixImage...) et Editeur ne fait que leur passer la main.
 
 #include "CopieSecours.h"
 
@@ -15,7 +19,7 @@
 #include <array>
 
 class Dialogues;
-class FenetresChoix;
+class Fenetres;
 
 class Editeur : public QObject {
     Q_OBJECT
@@ -88,11 +92,25 @@ public:
     const QString& dossierProgramme() const { return m_dossierProgramme; }
     CopieSecours& copieSecours() { return m_secours; }
     Dialogues& dialogues() { return m_dialogues; }
+    // L'image de la diapo i dans le projet ouvert (RepImage + i + TypeImage de i).
+    QString CheminImage(int i) const;
+
+    // Les fenêtres que l'éditeur montre ; posées par la fenêtre principale (ou par un test).
+    Fenetres* fenetres = nullptr;
+
+    // --- Mémoire des opérations (hors des membres du diaporama) ---
+    // Nom et dossier du projet chargé en dernier, rendus quand une ouverture est refusée.
+    QString NomOuvert;
+    QString RepOuvert;
+    // Ce qui a empêché la dernière écriture du fichier de projet.
+    QString ErreurEcriture;
 
     // --- Projet ---
     void OuvrirProjet();
     // Rend faux quand le fichier n'a pas pu être écrit (l'utilisateur n'est pas prévenu ici).
     bool EnregistrerProjet();
+    // Dit à l'utilisateur pourquoi le fichier n'a pas pu être écrit ; rend toujours faux.
+    bool SignalerEchecEnregistrement();
     bool PrendreCopieSecours();
     void AnnulerModifications();
     void CommandeEnregistrer();
@@ -126,17 +144,12 @@ public:
     void ChangerDiapo();
     void SupprimerDiapo();
 
-    // Les fenêtres de choix d'image ; posées par la fenêtre principale (ou par un test).
-    FenetresChoix* fenetresChoix = nullptr;
-
 signals:
     void vueChangee();
 
 private:
     void ChangementTexteInfo();
     void ChangementNumDiapo();
-    void RefuserProjet(const QString& chemin, const QString& raison);
-    bool SignalerEchecEnregistrement();
 
     Dialogues& m_dialogues;
     QString m_dossierProgramme;
@@ -144,8 +157,4 @@ private:
     QString m_txtTexteInfo;
     QString m_txtNumDiapo;
     bool m_indChargementTexte = false;
-    QString m_erreurEcriture;
-    // Nom et dossier du projet chargé en dernier, rendus quand une ouverture est refusée.
-    QString m_nomOuvert;
-    QString m_repOuvert;
 };

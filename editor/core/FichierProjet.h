@@ -5,8 +5,19 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
+// Un diaporama compte au plus 200 diapos ; les tables par diapo ont une entrée de plus (0 à 200).
 inline constexpr int NbDiaposMax = 200;
+using TableDiapos = std::array<QString, NbDiaposMax + 1>;
+
+// Le projet par défaut du dossier du programme, qui ne s'enregistre jamais sous son nom.
+inline const QString ProjetDefaut = QStringLiteral("Nouveau");
+
+// L'image de la diapo i : repImage + i (en décimal, sans zéros de tête) + extension.
+inline QString CheminImageDiapo(const QString& repImage, int i, const QString& extension) {
+    return repImage + QString::number(i) + extension;
+}
 
 struct LectureProjet {
     bool accepte = false; // faux : fichier refusé, raison dit pourquoi

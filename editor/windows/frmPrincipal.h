@@ -1,56 +1,39 @@
 #pragma once
-// La fenêtre principale d'Ostrelle : elle montre l'état de l'éditeur et lui transmet les
-// commandes ; tout le travail se fait dans Editeur.
+// La fenêtre principale d'Ostrelle : elle dispose les contrôles, montre l'état de l'éditeur et
+// lui transmet les commandes. Le travail se fait dans Editeur et ses opérations ; les autres
+// fenêtres passent par FenetresQt, la barre d'outils et la mise en forme sont des widgets à part.
 
-#include "ChoixImage.h"
 #include "CommandesTexte.h"
 
 #include <QPixmap>
 #include <QWidget>
-#include <functional>
+#include <memory>
 
-class BoutonImage;
+class BarreMiseEnForme;
+class BarreOutils;
 class Editeur;
-class QComboBox;
-class QHBoxLayout;
+class FenetresQt;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTextEdit;
 class ZoneImage;
-class frmChangerImage;
-class frmFichierImage;
 
-class frmCouleur;
-class QMenu;
-
-class frmPrincipal : public QWidget, public FenetresChoix, public FenetreCouleur {
+class frmPrincipal : public QWidget {
     Q_OBJECT
 public:
     explicit frmPrincipal(Editeur& editeur, QWidget* parent = nullptr);
-
-    // Ajoute un bouton à la barre d'outils ; numero est le rang du bouton dans imgSprite.
-    BoutonImage* AjouterBouton(const QString& nom, int numero, const QString& bulle,
-                               std::function<void()> commande);
+    ~frmPrincipal() override;
 
     Editeur& editeur() { return m_editeur; }
     // Vrai une fois que le bouton Quitter a décidé de la fin du programme.
     bool fini() const { return m_fini; }
+    // Les fenêtres que l'éditeur montre (créées à leur premier usage).
+    FenetresQt& fenetres() { return *m_fenetres; }
+    CommandesTexte& commandesTexte() { return m_commandes; }
 
     void AgrandirFenetre();
-
-    // Les fenêtres de choix d'image, créées au premier usage puis seulement cachées.
-    void MontrerAjout(const QString& titre, const QString& commentaire) override;
-    void MontrerChangement() override;
-    frmFichierImage* FichierImage();
-    frmChangerImage* ChangerImage();
-
-    // Le choix de la couleur du texte, créé au premier usage.
-    void MontrerCouleur() override;
-    QColor CouleurChoisie() const override;
-    frmCouleur* Couleur();
-
-    CommandesTexte& commandesTexte() { return m_commandes; }
 
 public slots:
     void Rafraichir();
@@ -62,22 +45,21 @@ protected:
 
 private:
     void ConstruireControles();
+    void ConstruireBarreOutils();
+    QWidget* ConstruirePanneauImage();
+    QWidget* ConstruirePanneauInfos();
     void PeindreFond(QPainter& p);
     void CommandeQuitter();
-    void CreerFenetresChoix();
-    QWidget* ConstruireMiseEnForme(QWidget* parent);
-    void BoutonRich(int index);
-    void MontrerMiseEnForme(const EtatControlesTexte& etat);
-    void RelachementSurEditeur();
     void Copier();
     void Coller();
 
     Editeur& m_editeur;
+    std::unique_ptr<FenetresQt> m_fenetres;
+    CommandesTexte m_commandes;
     bool m_fini = false;
     QPixmap m_imgFond;
 
-    QWidget* m_barre = nullptr;
-    QHBoxLayout* m_rangeeBoutons = nullptr;
+    BarreOutils* m_barre = nullptr;
     QLabel* m_lblBarre = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
@@ -89,13 +71,7 @@ private:
     QLineEdit* m_txtNumDiapo = nullptr;
     QPushButton* m_cmdDiapo[4] = {};
     QTextEdit* m_richtxtTexteInfo = nullptr;
-    QComboBox* m_comboPolice = nullptr;
-    QComboBox* m_comboTaille = nullptr;
-    QPushButton* m_cmdRich[9] = {};
+    BarreMiseEnForme* m_miseEnForme = nullptr;
     QMenu* m_copierColler = nullptr;
-    CommandesTexte m_commandes;
-    frmCouleur* m_frmCouleur = nullptr;
     ZoneImage* m_imgDiapo = nullptr;
-    frmFichierImage* m_frmFichierImage = nullptr;
-    frmChangerImage* m_frmChangerImage = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "Editeur.h"
 #include "Fabrique.h"
+#include "FaussesFenetres.h"
 #include "FauxDialogues.h"
 
 #include <QStandardPaths>
@@ -16,8 +17,12 @@ struct Banc {
     Bac bac;
     FauxDialogues dialogues;
     Editeur editeur{dialogues, bac.programme, bac.secours};
+    FaussesFenetres fenetres;
 
-    Banc() { QStandardPaths::setTestModeEnabled(true); }
+    Banc() {
+        QStandardPaths::setTestModeEnabled(true);
+        editeur.fenetres = &fenetres;
+    }
 
     // Ouvre projets/nom comme le ferait la fenêtre d'ouverture.
     void Ouvrir(const QString& nom, const QString& dossier = {}) {

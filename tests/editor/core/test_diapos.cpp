@@ -6,28 +6,8 @@
 #include <QtTest>
 
 namespace {
-// Fenêtres de choix jouées par le test : chaque appel exécute l'action prévue.
-struct FauxChoix : FenetresChoix {
-    std::function<void()> ajout;
-    std::function<void()> changement;
-    int ajoutsMontres = 0;
-    QString titre, commentaire;
-    void MontrerAjout(const QString& t, const QString& c) override {
-        ++ajoutsMontres;
-        titre = t;
-        commentaire = c;
-        if (ajout)
-            ajout();
-    }
-    void MontrerChangement() override {
-        if (changement)
-            changement();
-    }
-};
-
 struct BancDiapos : Banc {
-    FauxChoix choix;
-    BancDiapos() { editeur.fenetresChoix = &choix; }
+    FaussesFenetres& choix = fenetres;
 };
 } // namespace
 

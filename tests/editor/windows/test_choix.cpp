@@ -3,6 +3,7 @@
 #include "Editeur.h"
 #include "Fabrique.h"
 #include "FauxDialogues.h"
+#include "FenetresQt.h"
 #include "Parcours.h"
 #include "frmChangerImage.h"
 #include "frmFichierImage.h"
@@ -90,7 +91,7 @@ void TestChoix::ajoutComplet() {
                                         "color='#000000'>Le port au matin<br></font>"));
     QCOMPARE(LireOctets(b.bac.projets + "/P2.gif"), LireOctets(b.photos + "/port.gif"));
     // L'autre fenêtre s'ouvrira dans le même dossier.
-    QCOMPARE(b.fenetre.ChangerImage()->parcours()->dossier(), b.photos);
+    QCOMPARE(b.fenetre.fenetres().ChangerImage()->parcours()->dossier(), b.photos);
 
     // Et dans l'autre sens : un changement pris ailleurs ramène la fenêtre d'ajout.
     const QString ailleurs = b.bac.racine.filePath("ailleurs");
@@ -104,7 +105,7 @@ void TestChoix::ajoutComplet() {
     b.editeur.ChangerDiapo();
     QCOMPARE(b.editeur.TypeImage[2], QString(".jpg"));
     QVERIFY(!QFile::exists(b.bac.projets + "/P2.gif"));
-    QCOMPARE(b.fenetre.FichierImage()->parcours()->dossier(), ailleurs);
+    QCOMPARE(b.fenetre.fenetres().FichierImage()->parcours()->dossier(), ailleurs);
 }
 
 void TestChoix::okSansFichier() {
@@ -123,7 +124,7 @@ void TestChoix::okSansFichier() {
              QString("Vous n'avez pas sélectionné d'image.\rVoulez-vous quitter ?"));
     QCOMPARE(b.editeur.NbSprite, 2);
     // Sans choix réussi, l'autre fenêtre ne bouge pas.
-    QVERIFY(b.fenetre.ChangerImage()->parcours()->dossier() != b.photos);
+    QVERIFY(b.fenetre.fenetres().ChangerImage()->parcours()->dossier() != b.photos);
 
     b.dialogues.reponses = {Reponse::Non, Reponse::Oui};
     b.Jouer([&](QDialog& d) {
@@ -191,7 +192,7 @@ void TestChoix::imageDuProjetPreservee() {
 void TestChoix::apercuALaTailleMontree() {
     Banc b;
     CreerImage(b.photos + "/enorme.jpg", 6000, 4000);
-    auto* f = b.fenetre.FichierImage();
+    auto* f = b.fenetre.fenetres().FichierImage();
     f->resize(900, 560);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
@@ -211,8 +212,8 @@ void TestChoix::apercuALaTailleMontree() {
 
 void TestChoix::aide() {
     Banc b;
-    b.fenetre.FichierImage()->findChild<QPushButton*>("cmdHelp")->click();
-    b.fenetre.ChangerImage()->findChild<QPushButton*>("cmdHelp")->click();
+    b.fenetre.fenetres().FichierImage()->findChild<QPushButton*>("cmdHelp")->click();
+    b.fenetre.fenetres().ChangerImage()->findChild<QPushButton*>("cmdHelp")->click();
     QCOMPARE(b.dialogues.ouvertures,
              QStringList({b.bac.programme + "/Aide_Contextuelle/AjouterImage.htm",
                           b.bac.programme + "/Aide_Contextuelle/ChangerImage.htm"}));

@@ -1,0 +1,24 @@
+#pragma once
+// Les fenêtres que l'éditeur montre et attend (modales). L'éditeur n'en connaît que cette
+// porte : elle est faite par la couche des fenêtres (FenetresQt, qui crée chaque fenêtre à son
+// premier usage puis la garde) et remplacée dans les essais par un faux qui joue l'utilisateur.
+//
+// Chaque fenêtre rend son résultat par l'état de l'éditeur, comme elle l'a toujours fait :
+// NbSprite augmenté, InsertTexte, InsertTypeImage ou « ABORT », SelectionCouleurTexte...
+
+#include <QColor>
+#include <QString>
+
+class Fenetres {
+public:
+    virtual ~Fenetres() = default;
+
+    // « Ajouter une image » (frmFichierImage), avec son titre et le commentaire de départ.
+    virtual void MontrerAjout(const QString& titre, const QString& commentaire) = 0;
+    // « Changer une image » (frmChangerImage) de la diapo en cours.
+    virtual void MontrerChangement() = 0;
+    // « Choix de la couleur » (frmCouleur) ; la couleur est rendue dans SelectionCouleurTexte.
+    virtual void MontrerCouleur() = 0;
+    // La couleur de l'aperçu de cette fenêtre, reprise par la pastille cmdRich 8.
+    virtual QColor CouleurChoisie() const = 0;
+};

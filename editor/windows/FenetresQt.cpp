@@ -1,0 +1,52 @@
+#include "FenetresQt.h"
+
+#include "Dialogues.h"
+#include "Editeur.h"
+#include "frmChangerImage.h"
+#include "frmCouleur.h"
+#include "frmFichierImage.h"
+
+FenetresQt::FenetresQt(Editeur& editeur, QWidget* parent) : m_editeur(editeur), m_parent(parent) {}
+
+// Les deux fenêtres de choix naissent ensemble, pour que chacune reprenne le dossier de l'autre.
+void FenetresQt::CreerFenetresChoix() {
+    if (m_frmFichierImage)
+        return;
+    m_frmFichierImage = new frmFichierImage(m_editeur, m_parent);
+    m_frmChangerImage = new frmChangerImage(m_editeur, m_parent);
+    m_frmFichierImage->definirJumelle(m_frmChangerImage);
+    m_frmChangerImage->definirJumelle(m_frmFichierImage);
+}
+
+frmFichierImage* FenetresQt::FichierImage() {
+    CreerFenetresChoix();
+    return m_frmFichierImage;
+}
+
+frmChangerImage* FenetresQt::ChangerImage() {
+    CreerFenetresChoix();
+    return m_frmChangerImage;
+}
+
+frmCouleur* FenetresQt::Couleur() {
+    if (!m_frmCouleur)
+        m_frmCouleur = new frmCouleur(m_editeur, m_parent);
+    return m_frmCouleur;
+}
+
+void FenetresQt::MontrerAjout(const QString& titre, const QString& commentaire) {
+    FichierImage()->Preparer(titre, commentaire);
+    m_editeur.dialogues().executerModal(*FichierImage());
+}
+
+void FenetresQt::MontrerChangement() {
+    m_editeur.dialogues().executerModal(*ChangerImage());
+}
+
+void FenetresQt::MontrerCouleur() {
+    m_editeur.dialogues().executerModal(*Couleur());
+}
+
+QColor FenetresQt::CouleurChoisie() const {
+    return m_frmCouleur ? m_frmCouleur->couleurSelection() : QColor(255, 0, 0);
+}

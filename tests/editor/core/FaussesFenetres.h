@@ -1,0 +1,40 @@
+#pragma once
+// Les fenêtres de l'éditeur jouées par le test : chaque fenêtre montrée exécute l'action
+// prévue pour elle (à la place de l'utilisateur) ; une fenêtre sans action ne fait rien, comme
+// une fenêtre refermée aussitôt.
+
+#include "Fenetres.h"
+
+#include <QStringList>
+#include <functional>
+
+struct FaussesFenetres : Fenetres {
+    std::function<void()> ajout;
+    std::function<void()> changement;
+    std::function<void()> couleur;
+    QColor couleurChoisie = QColor(255, 0, 0);
+
+    QStringList montrees; // l'ordre des fenêtres montrées
+    int ajoutsMontres = 0;
+    QString titre, commentaire; // ce que l'éditeur a donné à « Ajouter une image »
+
+    void MontrerAjout(const QString& t, const QString& c) override {
+        montrees << QStringLiteral("frmFichierImage");
+        ++ajoutsMontres;
+        titre = t;
+        commentaire = c;
+        if (ajout)
+            ajout();
+    }
+    void MontrerChangement() override {
+        montrees << QStringLiteral("frmChangerImage");
+        if (changement)
+            changement();
+    }
+    void MontrerCouleur() override {
+        montrees << QStringLiteral("frmCouleur");
+        if (couleur)
+            couleur();
+    }
+    QColor CouleurChoisie() const override { return couleurChoisie; }
+};
