@@ -1,0 +1,13 @@
+# Lit les bibliothèques dont dépend EXECUTABLE et échoue si Qt Widgets en fait partie.
+execute_process(COMMAND readelf -d "${EXECUTABLE}" OUTPUT_VARIABLE sections RESULT_VARIABLE code)
+if(NOT code EQUAL 0)
+    message(FATAL_ERROR "readelf n'a pas pu lire ${EXECUTABLE}")
+endif()
+string(REGEX MATCHALL "\\(NEEDED\\)[^\n]*" besoins "${sections}")
+if(NOT besoins MATCHES "libQt6Core")
+    message(FATAL_ERROR "Lecture douteuse : ${EXECUTABLE} ne dépend pas même de Qt Core")
+endif()
+if(besoins MATCHES "libQt6Widgets")
+    message(FATAL_ERROR "La logique dépend de Qt Widgets :\n${besoins}")
+endif()
+message(STATUS "Sans Qt Widgets : ${besoins}")
