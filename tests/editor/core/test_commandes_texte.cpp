@@ -217,8 +217,9 @@ void TestCommandesTexte::tailles_data() {
                                << "<font face='MS Sans Serif' size='7' color='#000000'>Bon</font>" +
                                       Tete + "jour<br></font>";
     QTest::newRow("9 points")
-        << "9" << "<font face='MS Sans Serif' size='1.5' color='#000000'>Bon</font>" + Tete +
-                      "jour<br></font>";
+        << "9"
+        << "<font face='MS Sans Serif' size='1.5' color='#000000'>Bon</font>" + Tete +
+               "jour<br></font>";
     QTest::newRow("lettres") << "abc" << intact;
     QTest::newRow("nan") << "nan" << intact;
     QTest::newRow("inf") << "inf" << intact;
