@@ -1,6 +1,7 @@
 #include "frmCouleur.h"
 
 #include "BoutonAide.h"
+#include "ControlesCouleur.h"
 #include "Couleurs.h"
 #include "Dialogues.h"
 #include "Editeur.h"
@@ -9,21 +10,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
-const QString BulleCase = QStringLiteral("Cliquez pour sélectionner la couleur");
-constexpr int CoteCase = 28;
-constexpr int MargeCase = 4; // place de l'anneau de sélection et du pointillé du focus
-constexpr int LargeurBarre = 256;
-constexpr int HauteurBarre = 20;
 constexpr int Colonnes = 8;
 
 struct CouleurNommee {
@@ -40,8 +33,6 @@ constexpr CouleurNommee Palette[frmCouleur::NbCasesTypes] = {
     {255, 0, 0, "Rouge"},      {255, 0, 255, "Magenta"},   {255, 255, 0, "Jaune"},
     {255, 255, 255, "Blanc"}};
 
-const char* const NomsCanaux[3] = {"Rouge", "Vert", "Bleu"};
-
 QLabel* Titre(const QString& texte, QWidget* parent) {
     auto* l = new QLabel(texte, parent);
     QFont police = l->font();
@@ -52,185 +43,7 @@ QLabel* Titre(const QString& texte, QWidget* parent) {
 
 } // namespace
 
-// Une surface d'une couleur, bordée d'un pixel.
-class frmCouleur::Pastille : public QWidget {
-public:
-    Pastille(QWidget* parent, int marge) : QWidget(parent), m_marge(marge) {}
-
-    uint32_t couleur() const { return m_couleur; }
-    void definirCouleur(uint32_t couleur) {
-        m_couleur = couleur;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QRect zone = rect().adjusted(m_marge, m_marge, -m_marge, -m_marge);
-        p.fillRect(zone, VersQColor(m_couleur));
-        p.setPen(QColor(0x55, 0x55, 0x55));
-        p.drawRect(zone.adjusted(0, 0, -1, -1));
-    }
-
-    int m_marge;
-    uint32_t m_couleur = 0;
-};
-
-// picCouleur_i : clic pour choisir, double clic pour choisir et valider, Espace et flèches.
-class frmCouleur::Case : public frmCouleur::Pastille {
-public:
-    Case(frmCouleur& fenetre, int index, QWidget* parent)
-        : Pastille(parent, MargeCase), m_fenetre(fenetre), m_index(index) {
-        setObjectName(QStringLiteral("picCouleur_%1").arg(index));
-        setToolTip(BulleCase);
-        setFixedSize(CoteCase + 2 * MargeCase, CoteCase + 2 * MargeCase);
-        setFocusPolicy(index == CaseUtilisateur ? Qt::StrongFocus : Qt::ClickFocus);
-        setCursor(Qt::PointingHandCursor);
-    }
-
-    void definirChoisie(bool choisie) {
-        if (m_choisie == choisie)
-            return;
-        m_choisie = choisie;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        Pastille::paintEvent(e);
-        QPainter p(this);
-        if (m_choisie) {
-            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-            p.drawRect(QRectF(2, 2, width() - 4, height() - 4));
-        }
-        if (hasFocus()) {
-            QPen pointille(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-            p.setPen(pointille);
-            p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
-        }
-    }
-
-    // Un clic n'est complet qu'au relâchement sur la case.
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-            m_fenetre.Selectionner(m_index);
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent* e) override {
-        if (e->button() != Qt::LeftButton)
-            return;
-        m_fenetre.Selectionner(m_index);
-        m_fenetre.Valider();
-    }
-
-    void keyPressEvent(QKeyEvent* e) override {
-        switch (e->key()) {
-        case Qt::Key_Space:
-            m_fenetre.Selectionner(m_index);
-            break;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            m_fenetre.Deplacer(m_index, e->key());
-            break;
-        default:
-            // Entrée et Échap remontent à la fenêtre : OK et Annuler.
-            QWidget::keyPressEvent(e);
-        }
-    }
-
-    void focusInEvent(QFocusEvent* e) override {
-        Pastille::focusInEvent(e);
-        m_fenetre.PrendreTabulation(m_index);
-        update();
-    }
-
-    void focusOutEvent(QFocusEvent* e) override {
-        Pastille::focusOutEvent(e);
-        update();
-    }
-
-private:
-    frmCouleur& m_fenetre;
-    int m_index;
-    bool m_choisie = false;
-};
-
-// picChangeRGB_c : la barre garde sa valeur comme fond et la montre par une marque.
-class frmCouleur::Barre : public QWidget {
-public:
-    Barre(frmCouleur& fenetre, int canal, QWidget* parent)
-        : QWidget(parent), m_fenetre(fenetre), m_canal(canal) {
-        setObjectName(QStringLiteral("picChangeRGB_%1").arg(canal));
-        setAccessibleName(QString::fromUtf8(NomsCanaux[canal]));
-        setFixedSize(LargeurBarre, HauteurBarre);
-        setFocusPolicy(Qt::StrongFocus);
-        setCursor(Qt::SizeHorCursor);
-        // Les déplacements sans bouton arrivent aussi : c'est à la barre de les écarter.
-        setMouseTracking(true);
-    }
-
-    uint32_t fond() const { return FondCanal(m_canal, m_valeur); }
-    double marque() const { return m_x; }
-
-    void Peindre(double x, int valeur) {
-        m_x = x;
-        m_valeur = valeur;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), VersQColor(fond()));
-        // Pixels x − 1 à x + 1, toute la hauteur : visible sur n'importe quel fond.
-        p.fillRect(QRectF(m_x - 1, 0, 3, height()), VersQColor(CouleurMarque(m_canal, m_valeur)));
-        if (hasFocus()) {
-            p.setPen(QPen(VersQColor(CouleurMarque(m_canal, m_valeur)), 1, Qt::DotLine));
-            p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
-        }
-    }
-
-    // Le bouton gauche seul : un autre bouton tenu en même temps annule le glissé.
-    void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && e->buttons() == Qt::LeftButton)
-            m_fenetre.Tirer(m_canal, e->position().x());
-    }
-
-    void mouseMoveEvent(QMouseEvent* e) override {
-        if (e->buttons() == Qt::LeftButton)
-            m_fenetre.Tirer(m_canal, e->position().x());
-    }
-
-    void keyPressEvent(QKeyEvent* e) override {
-        switch (e->key()) {
-        case Qt::Key_Left:
-            m_fenetre.Tirer(m_canal, m_x - 1);
-            break;
-        case Qt::Key_Right:
-            m_fenetre.Tirer(m_canal, m_x + 1);
-            break;
-        case Qt::Key_Home:
-            m_fenetre.Tirer(m_canal, 0);
-            break;
-        case Qt::Key_End:
-            m_fenetre.Tirer(m_canal, width());
-            break;
-        default:
-            QWidget::keyPressEvent(e);
-        }
-    }
-
-    void focusInEvent(QFocusEvent*) override { update(); }
-    void focusOutEvent(QFocusEvent*) override { update(); }
-
-private:
-    frmCouleur& m_fenetre;
-    int m_canal;
-    double m_x = 0;
-    int m_valeur = 0;
-};
+using ControlesCouleur::NomsCanaux;
 
 frmCouleur::frmCouleur(Editeur& editeur, QWidget* parent) : QDialog(parent), m_editeur(editeur) {
     setObjectName(QStringLiteral("frmCouleur"));

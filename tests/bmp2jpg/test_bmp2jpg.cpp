@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLibrary>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -256,7 +257,39 @@ private:
     void (*m_signal)(int) = nullptr;
 };
 
+// Un appel à ConvertirBMPenJPG : chaque chemin absent (pointeur nul) ou donné, et la qualité.
+struct Appel {
+    std::optional<QString> bmp;
+    std::optional<QString> jpg;
+    int qualite = 95;
+};
+
+// Prépare le dossier d'un cas et rend l'appel à y faire.
+using Preparation = std::function<Appel(const QString& dossier)>;
+
+// Les octets du BMP d'écran ordinaire (voir bmpOrdinaire), sans passer par un fichier : les cas
+// sont écrits avant que l'essai ait son dossier.
+QByteArray OctetsBmpOrdinaire() {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (!EcranFactice(320, 200, 3).save(&tampon, "BMP"))
+        return {};
+    return octets;
+}
+
+QByteArray OctetsPng() {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (!EcranFactice(40, 30).save(&tampon, "PNG"))
+        return {};
+    return octets;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Preparation)
 
 class TestBmp2jpg : public QObject {
     Q_OBJECT
@@ -269,6 +302,7 @@ private slots:
     void qualiteEtTaille();
     void echantillonnageSelonQualite_data();
     void echantillonnageSelonQualite();
+    void entreesFautives_data();
     void entreesFautives();
     void echecEcritureGardeAncienJpeg();
     void remplacementDUnSeulCoup();
@@ -407,27 +441,22 @@ void TestBmp2jpg::echantillonnageSelonQualite() {
 }
 
 // Chaque entrée fautive rend son propre code, ne plante pas et ne change rien au dossier : pas de
-// JPEG, pas de fichier de travail, et un JPEG déjà présent reste octet pour octet.
-void TestBmp2jpg::entreesFautives() {
-    struct Appel {
-        std::optional<QString> bmp;
-        std::optional<QString> jpg;
-        int qualite = 95;
-    };
+// JPEG, pas de fichier de travail, et un JPEG déjà présent reste octet pour octet. Chaque cas est
+// essayé sans JPEG à la destination, puis avec un JPEG déjà là quand la destination peut en être
+// un.
+void TestBmp2jpg::entreesFautives_data() {
+    QTest::addColumn<Preparation>("preparer");
+    QTest::addColumn<int>("attendu");
+    QTest::addColumn<bool>("jpegExistant");
+
     struct Cas {
         const char* nom;
         int16_t attendu;
-        std::function<Appel(const QString& dossier)> preparer;
+        Preparation preparer;
     };
 
-    const QByteArray bmpValide = LireOctets(bmpOrdinaire());
-    QVERIFY(!bmpValide.isEmpty());
-    QByteArray pngValide;
-    {
-        QBuffer tampon(&pngValide);
-        tampon.open(QIODevice::WriteOnly);
-        QVERIFY(EcranFactice(40, 30).save(&tampon, "PNG"));
-    }
+    const QByteArray bmpValide = OctetsBmpOrdinaire();
+    const QByteArray pngValide = OctetsPng();
 
     // Un BMP de chaque sorte dans le dossier du cas, converti vers dossier/sortie.jpg.
     const auto avec = [](const QByteArray& octets, int qualite = 95) {
@@ -448,9 +477,9 @@ void TestBmp2jpg::entreesFautives() {
         modifier(b);
         return avec(b.octets());
     };
-    const auto versDestination = [&bmpValide](const QString& relatif,
-                                              const std::function<void(const QString&)>& decor) {
-        return [&bmpValide, relatif, decor](const QString& d) {
+    const auto versDestination = [bmpValide](const QString& relatif,
+                                             const std::function<void(const QString&)>& decor) {
+        return [bmpValide, relatif, decor](const QString& d) {
             EcrireOctets(d + QStringLiteral("/entree.bmp"), bmpValide);
             if (decor)
                 decor(d);
@@ -464,7 +493,7 @@ void TestBmp2jpg::entreesFautives() {
              return Appel{std::nullopt, d + "/sortie.jpg"};
          }},
         {"JPEG nul", BMP2JPG_CHEMIN_NUL,
-         [&](const QString& d) {
+         [bmpValide](const QString& d) {
              EcrireOctets(d + "/entree.bmp", bmpValide);
              return Appel{d + "/entree.bmp", std::nullopt};
          }},
@@ -473,7 +502,7 @@ void TestBmp2jpg::entreesFautives() {
              return Appel{QString(), d + "/sortie.jpg"};
          }},
         {"chemin JPEG vide", BMP2JPG_CHEMIN_NUL,
-         [&](const QString& d) {
+         [bmpValide](const QString& d) {
              EcrireOctets(d + "/entree.bmp", bmpValide);
              return Appel{d + "/entree.bmp", QString()};
          }},
@@ -533,7 +562,7 @@ void TestBmp2jpg::entreesFautives() {
          fabrique([](BMPFabrique& b) { b.tailleEntete = 20; })},
         {"deux plans", BMP2JPG_FORMAT_NON_GERE, fabrique([](BMPFabrique& b) { b.plans = 2; })},
         {"indice hors de la palette", BMP2JPG_DECODAGE_IMPOSSIBLE,
-         [&avec](const QString& d) {
+         [avec](const QString& d) {
              BMPFabrique b = DeuxBandes(8);
              b.lignes[3][5] = char(200); // la palette n'a que 3 couleurs
              return avec(b.octets())(d);
@@ -564,43 +593,50 @@ void TestBmp2jpg::entreesFautives() {
                            ::chmod(QFile::encodeName(d + "/ferme").constData(), 0555);
                        })});
 
+    for (const Cas& c : cas) {
+        QTest::newRow(c.nom) << c.preparer << int(c.attendu) << false;
+        QTest::addRow("%s (JPEG existant)", c.nom) << c.preparer << int(c.attendu) << true;
+    }
+}
+
+void TestBmp2jpg::entreesFautives() {
+    QFETCH(Preparation, preparer);
+    QFETCH(int, attendu);
+    QFETCH(bool, jpegExistant);
+    QVERIFY(!OctetsBmpOrdinaire().isEmpty());
+    QVERIFY(!OctetsPng().isEmpty());
+
     // Un JPEG valide à mettre à la place de la destination avant l'appel.
     const QString jpgValide = chemin(QStringLiteral("valide.jpg"));
     QCOMPARE(Convertir(bmpOrdinaire(), jpgValide, 80), int16_t(BMP2JPG_REUSSI));
     const QByteArray ancien = LireOctets(jpgValide);
 
-    int numero = 0;
-    for (const Cas& c : cas) {
-        for (const bool jpegExistant : {false, true}) {
-            const QString dossier = chemin(QStringLiteral("cas%1").arg(++numero));
-            QVERIFY(QDir().mkpath(dossier));
-            const Appel appel = c.preparer(dossier);
-            const QFileInfo destination(appel.jpg.value_or(QString()));
-            if (jpegExistant) {
-                // Seules les destinations qui peuvent déjà exister comme fichier ordinaire.
-                if (!appel.jpg || appel.jpg->isEmpty() || destination.exists() ||
-                    !destination.absoluteDir().exists() ||
-                    !QFileInfo(destination.absolutePath()).isWritable())
-                    continue;
-                EcrireOctets(*appel.jpg, ancien);
-            }
-            const auto avant = Contenu(dossier);
-            const QByteArray bmp = appel.bmp ? QFile::encodeName(*appel.bmp) : QByteArray();
-            const QByteArray jpg = appel.jpg ? QFile::encodeName(*appel.jpg) : QByteArray();
-            const int16_t statut =
-                ConvertirBMPenJPG(appel.bmp ? bmp.constData() : nullptr,
-                                  appel.jpg ? jpg.constData() : nullptr, int16_t(appel.qualite));
-            const QString qui = QString::fromUtf8(c.nom) +
-                                (jpegExistant ? QStringLiteral(" (JPEG existant)") : QString());
-            QVERIFY2(statut == c.attendu, qPrintable(QStringLiteral("%1 : statut %2 au lieu de %3")
-                                                         .arg(qui)
-                                                         .arg(statut)
-                                                         .arg(c.attendu)));
-            QVERIFY2(Contenu(dossier) == avant,
-                     qPrintable(qui + QStringLiteral(" : dossier modifié")));
-            ::chmod(QFile::encodeName(dossier + "/ferme").constData(), 0755);
-        }
+    const QString dossier = chemin(QStringLiteral("cas"));
+    QVERIFY(QDir().mkpath(dossier));
+    // Le dossier fermé d'un cas est rouvert, sinon il ne s'effacerait pas avec le reste.
+    const auto rouvrir =
+        qScopeGuard([&] { ::chmod(QFile::encodeName(dossier + "/ferme").constData(), 0755); });
+    const Appel appel = preparer(dossier);
+    const QFileInfo destination(appel.jpg.value_or(QString()));
+    if (jpegExistant) {
+        // Seules les destinations qui peuvent déjà exister comme fichier ordinaire.
+        if (!appel.jpg || appel.jpg->isEmpty() || destination.exists() ||
+            !destination.absoluteDir().exists() ||
+            !QFileInfo(destination.absolutePath()).isWritable())
+            QSKIP("pas de JPEG possible à cette destination : le cas sans JPEG suffit");
+        EcrireOctets(*appel.jpg, ancien);
     }
+    const auto avant = Contenu(dossier);
+    const QByteArray bmp = appel.bmp ? QFile::encodeName(*appel.bmp) : QByteArray();
+    const QByteArray jpg = appel.jpg ? QFile::encodeName(*appel.jpg) : QByteArray();
+    const int16_t statut =
+        ConvertirBMPenJPG(appel.bmp ? bmp.constData() : nullptr,
+                          appel.jpg ? jpg.constData() : nullptr, int16_t(appel.qualite));
+    const QString qui = QString::fromUtf8(QTest::currentDataTag());
+    QVERIFY2(statut == attendu,
+             qPrintable(
+                 QStringLiteral("%1 : statut %2 au lieu de %3").arg(qui).arg(statut).arg(attendu)));
+    QVERIFY2(Contenu(dossier) == avant, qPrintable(qui + QStringLiteral(" : dossier modifié")));
 }
 
 // Disque plein au milieu de l'écriture (simulé par une limite de taille de fichier) : l'ancien

@@ -50,6 +50,10 @@ private slots:
     void texteVersScript();
     void texteVersScriptHostile();
     void positions();
+    void positionsVersDocument_data();
+    void positionsVersDocument();
+    void positionsVersEditeur_data();
+    void positionsVersEditeur();
     void positionsTenuesAJour();
     void supprimerTexte_data();
     void supprimerTexte();
@@ -108,6 +112,52 @@ void TestConversionTexte::texteVersScriptHostile() {
     }
 }
 
+// Éditeur : a0 b1 CR2 LF3 CR4 LF5 c6 fin7 ; document : a0 b1 ¶2 ¶3 c4 fin5.
+void TestConversionTexte::positionsVersDocument_data() {
+    QTest::addColumn<int>("editeur");
+    QTest::addColumn<int>("avant");
+    QTest::addColumn<int>("apres");
+    QTest::newRow("a") << 0 << 0 << 0;
+    QTest::newRow("b") << 1 << 1 << 1;
+    QTest::newRow("CR du premier saut") << 2 << 2 << 2;
+    QTest::newRow("LF du premier saut") << 3 << 2 << 3;
+    QTest::newRow("CR du second saut") << 4 << 3 << 3;
+    QTest::newRow("LF du second saut") << 5 << 3 << 4;
+    QTest::newRow("c") << 6 << 4 << 4;
+    QTest::newRow("fin") << 7 << 5 << 5;
+}
+
+void TestConversionTexte::positionsVersDocument() {
+    QFETCH(int, editeur);
+    QFETCH(int, avant);
+    QFETCH(int, apres);
+    QTextDocument document;
+    Ajouter(document, {{"ab\n\nc"}});
+    const PositionsCommentaire p(document);
+    using M = PositionsCommentaire::Milieu;
+    QCOMPARE(p.VersDocument(editeur, M::Avant), avant);
+    QCOMPARE(p.VersDocument(editeur, M::Apres), apres);
+}
+
+void TestConversionTexte::positionsVersEditeur_data() {
+    QTest::addColumn<int>("document");
+    QTest::addColumn<int>("editeur");
+    QTest::newRow("a") << 0 << 0;
+    QTest::newRow("b") << 1 << 1;
+    QTest::newRow("premier saut") << 2 << 2;
+    QTest::newRow("second saut") << 3 << 4;
+    QTest::newRow("c") << 4 << 6;
+    QTest::newRow("fin") << 5 << 7;
+}
+
+void TestConversionTexte::positionsVersEditeur() {
+    QFETCH(int, document);
+    QFETCH(int, editeur);
+    QTextDocument d;
+    Ajouter(d, {{"ab\n\nc"}});
+    QCOMPARE(PositionsCommentaire(d).VersEditeur(document), editeur);
+}
+
 void TestConversionTexte::positions() {
     QTextDocument document;
     Ajouter(document, {{"ab\n\nc"}});
@@ -115,16 +165,6 @@ void TestConversionTexte::positions() {
     QCOMPARE(p.texte(), QString("ab\r\n\r\nc"));
     QCOMPARE(p.longueur(), 7);
     using M = PositionsCommentaire::Milieu;
-    // Éditeur : a0 b1 CR2 LF3 CR4 LF5 c6 fin7 ; document : a0 b1 ¶2 ¶3 c4 fin5.
-    const int avant[] = {0, 1, 2, 2, 3, 3, 4, 5};
-    const int apres[] = {0, 1, 2, 3, 3, 4, 4, 5};
-    for (int i = 0; i <= 7; ++i) {
-        QCOMPARE(p.VersDocument(i, M::Avant), avant[i]);
-        QCOMPARE(p.VersDocument(i, M::Apres), apres[i]);
-    }
-    const int editeur[] = {0, 1, 2, 4, 6, 7};
-    for (int d = 0; d <= 5; ++d)
-        QCOMPARE(p.VersEditeur(d), editeur[d]);
     QCOMPARE(p.VersDocument(-3, M::Avant), 0);
     QCOMPARE(p.VersDocument(99, M::Apres), 5);
     // Les espaces insécables restent ce qu'ils sont.

@@ -191,11 +191,17 @@ Cliche Photographier(QTextDocument& d, const QTextCursor& c) {
     return {Contenu(d), d.revision(), d.availableUndoSteps(), c.anchor(), c.position()};
 }
 
+// Ce qui remplit le document source d'un essai.
+using Remplissage = std::function<void(QTextDocument&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Remplissage)
 
 class TestRTF : public QObject {
     Q_OBJECT
 private slots:
+    void copierCollerRendLaMemeMiseEnForme_data();
     void copierCollerRendLaMemeMiseEnForme();
     void selectionAuMilieuDesMorceaux();
     void collerRemplaceLaSelection();
@@ -208,33 +214,33 @@ private slots:
     void entreesAleatoiresSansDommage();
 };
 
+void TestRTF::copierCollerRendLaMemeMiseEnForme_data() {
+    QTest::addColumn<Remplissage>("remplir");
+    QTest::newRow("riche") << Remplissage(RemplirRiche);
+    QTest::newRow("texte sans mise en forme")
+        << Remplissage([](QTextDocument& d) { d.setPlainText("a\nb {c} \\d"); });
+    QTest::newRow("paragraphes vides en tête") << Remplissage([](QTextDocument& d) {
+        QTextCursor c(&d);
+        Ecrire(c, QStringLiteral("\u2029\u2029x"), Forme().points(30).decalage(5));
+    });
+    QTest::newRow("une police seulement sans nom") << Remplissage([](QTextDocument& d) {
+        QTextCursor c(&d);
+        Ecrire(c, QStringLiteral("a"), Forme().points(12));
+        Ecrire(c, QStringLiteral("b"), Forme().police("Arial").points(12));
+    });
+}
+
 void TestRTF::copierCollerRendLaMemeMiseEnForme() {
-    const std::vector<std::pair<const char*, std::function<void(QTextDocument&)>>> cas = {
-        {"riche", RemplirRiche},
-        {"texte sans mise en forme", [](QTextDocument& d) { d.setPlainText("a\nb {c} \\d"); }},
-        {"paragraphes vides en tête",
-         [](QTextDocument& d) {
-             QTextCursor c(&d);
-             Ecrire(c, QStringLiteral("\u2029\u2029x"), Forme().points(30).decalage(5));
-         }},
-        {"une police seulement sans nom",
-         [](QTextDocument& d) {
-             QTextCursor c(&d);
-             Ecrire(c, QStringLiteral("a"), Forme().points(12));
-             Ecrire(c, QStringLiteral("b"), Forme().police("Arial").points(12));
-         }},
-    };
-    for (const auto& [nom, remplir] : cas) {
-        QTextDocument source;
-        remplir(source);
-        const QStringList attendu = Contenu(source);
-        bool lu = false;
-        const QStringList obtenu = Relu(ToutRTF(source), &lu);
-        QVERIFY2(lu, nom);
-        if (obtenu != attendu)
-            qWarning() << nom << ToutRTF(source);
-        QCOMPARE(obtenu, attendu);
-    }
+    QFETCH(Remplissage, remplir);
+    QTextDocument source;
+    remplir(source);
+    const QStringList attendu = Contenu(source);
+    bool lu = false;
+    const QStringList obtenu = Relu(ToutRTF(source), &lu);
+    QVERIFY(lu);
+    if (obtenu != attendu)
+        qWarning() << QTest::currentDataTag() << ToutRTF(source);
+    QCOMPARE(obtenu, attendu);
 }
 
 void TestRTF::selectionAuMilieuDesMorceaux() {
