@@ -19,6 +19,7 @@ private slots:
     void unClicUnPas();
     void boutonsAuxLimites();
     void boutonTenu();
+    void boutonTenuFenetreCachee();
     void compteurEtEcrasement();
     void tailleRefusee();
     void captureImpossibleSansX11();
@@ -315,6 +316,32 @@ void TestReglage::boutonTenu() {
     QTimer::singleShot(0, plus, [plus] { QTest::mouseRelease(plus, Qt::LeftButton); });
     QTest::mousePress(plus, Qt::LeftButton);
     QCOMPARE(vus, QStringList({"606"}));
+}
+
+void TestReglage::boutonTenuFenetreCachee() {
+    // La fenêtre cachée pendant que le bouton est tenu ne verra jamais le relâchement : la
+    // répétition s'arrête d'elle-même après le pas en cours.
+    BancCapture b;
+    frmReglage& f = b.charger();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* plus = b.bouton("cmdLargeur_2");
+    QStringList vus;
+    connect(b.texte("txtLargeur"), &QLineEdit::textChanged, [&](const QString& t) {
+        vus << t;
+        if (t == "603")
+            f.hide();
+    });
+    // Garde-fou : sans arrêt, le relâchement viendrait bien plus tard.
+    QTimer::singleShot(2000, plus, [plus] { QTest::mouseRelease(plus, Qt::LeftButton); });
+    QTest::mousePress(plus, Qt::LeftButton);
+    QCOMPARE(vus, QStringList({"601", "602", "603"}));
+    QVERIFY(!plus->isDown());
+    // Remontrée, elle repart normalement.
+    f.show();
+    vus.clear();
+    Cliquer(b.bouton("cmdLargeur_1"));
+    QCOMPARE(vus, QStringList({"602"}));
 }
 
 void TestReglage::compteurEtEcrasement() {
