@@ -73,7 +73,6 @@ public:
     void CliquerOption(int index);
 
     const OptionsCapture& Options() const { return m_options; }
-    CaptureEcran& Ecran() { return *m_ecran; }
 
     // --- Chargement et affichage ---
     // Taille de l'écran, « Passage », captures effacées (Ostrelle) ou signalées.
