@@ -127,13 +127,14 @@ int main(int argc, char* argv[]) {
     options.captureEcran = &x11;
     options.convertisseur = &conversion;
     frmReglage reglage(options, dialogues);
-    reglage.Etat.LargeurDiapo = Largeur;
-    reglage.Etat.HauteurDiapo = Hauteur;
+    ModuleCapture& module = reglage.Module();
+    module.Etat.LargeurDiapo = Largeur;
+    module.Etat.HauteurDiapo = Hauteur;
     const int tpp = TwipsParPixel();
-    reglage.Etat.LeftDiapo = -frmCapture::Bord * tpp;
-    reglage.Etat.TopDiapo = -frmCapture::BandeTitre * tpp;
-    reglage.Etat.NumeroCapture = 1;
-    frmCapture cadre(reglage.Etat, x11, dossier.path());
+    module.Etat.LeftDiapo = -frmCapture::Bord * tpp;
+    module.Etat.TopDiapo = -frmCapture::BandeTitre * tpp;
+    module.Etat.NumeroCapture = 1;
+    frmCapture cadre(module.Etat, x11, dossier.path());
     cadre.show();
     cadre.raise();
     Attendre(300);
@@ -151,7 +152,7 @@ int main(int argc, char* argv[]) {
         QElapsedTimer t;
         t.start();
         const bool saisie = cadre.SaisirZone();
-        reglage.EtapeConversion();
+        module.EtapeConversion();
         complet.push_back(Depuis(t));
         if (!saisie || dialogues.messages || !QFileInfo(jpg).isFile()) {
             std::printf("bench_capture : la capture a échoué (%s).\n",

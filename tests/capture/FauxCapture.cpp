@@ -1,7 +1,14 @@
 #include "FauxCapture.h"
 
+#include "EtatCapture.h"
+#include "FichiersCapture.h"
+#include "ModuleCapture.h"
+#include "RegleCapture.h"
+#include "Twips.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 QRgb CouleurMotif(int x, int y) {
     const int bloc = ((x >> 8) & 7) | (((y >> 8) & 7) << 3);
@@ -51,4 +58,73 @@ int16_t FauxConvertisseur::convertir(const QString& bmp, const QString& jpg, int
 QImage LireBMP(const QString& chemin) {
     QImage image(chemin, "BMP");
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+FausseFenetre::~FausseFenetre() {
+    if (!cadres.empty())
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("%1 cadre(s) préparé(s) jamais montré(s)").arg(cadres.size())),
+            __FILE__, __LINE__);
+}
+
+void FausseFenetre::Escamoter() {
+    journal << QStringLiteral("Escamoter");
+    visible = false;
+}
+
+void FausseFenetre::Reapparaitre() {
+    journal << QStringLiteral("Reapparaitre");
+    visible = true;
+}
+
+ResultatCadre FausseFenetre::MontrerCadre(EtatCapture& etat, CaptureEcran& ecran,
+                                          const QString& dossier) {
+    journal << QStringLiteral("Cadre");
+    numerosAuCadre << etat.NumeroCapture;
+    if (cadres.empty()) {
+        QTest::qFail("cadre de capture imprévu", __FILE__, __LINE__);
+        return {};
+    }
+    const Cadre cadre = cadres.front();
+    cadres.pop_front();
+    return cadre(etat, ecran, dossier);
+}
+
+void FausseFenetre::Cacher() {
+    journal << QStringLiteral("Cacher");
+    visible = false;
+}
+
+void FausseFenetre::Fermer() {
+    journal << QStringLiteral("Fermer");
+    visible = false;
+    if (module)
+        module->FenetreFermee();
+}
+
+FausseFenetre::Cadre CadreEntree() {
+    return [](EtatCapture& e, CaptureEcran& ecran, const QString& dossier) {
+        const int tpp = TwipsParPixel();
+        const QRect zone(e.LeftDiapo / tpp + 3, e.TopDiapo / tpp + 29, e.LargeurDiapo,
+                         e.HauteurDiapo);
+        e.Pic = ecran.saisir(zone);
+        const QString chemin = NomCapture(dossier, e.NumeroCapture, QStringLiteral(".bmp"));
+        if (!EnregistrerBMP(e.Pic, chemin))
+            return ResultatCadre{false, TexteEcritureImpossible(chemin)};
+        return ResultatCadre{true, {}};
+    };
+}
+
+FausseFenetre::Cadre CadreEchap(int dxPixels) {
+    return [dxPixels](EtatCapture& e, CaptureEcran&, const QString&) {
+        e.LeftDiapo += dxPixels * TwipsParPixel();
+        return ResultatCadre{};
+    };
+}
+
+FausseFenetre::Cadre CadreEnEchec(const QString& raison) {
+    return [raison](EtatCapture&, CaptureEcran&, const QString&) {
+        return ResultatCadre{false, raison};
+    };
 }

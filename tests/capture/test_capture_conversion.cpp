@@ -51,8 +51,8 @@ void TestConversion::captureDeZone() {
     QCOMPARE(b.ecran.zones.size(), 1);
     QCOMPARE(b.ecran.zones[0], QRect(1500 / tpp + 3, 3000 / tpp + 29, 200, 120));
     QCOMPARE(LireBMP(b.fichier(1, ".bmp")), ImageMotif(200, 120, b.ecran.zones[0].topLeft()));
-    QCOMPARE(f.Etat.Pic.size(), QSize(200, 120));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(1));
+    QCOMPARE(f.Module().Etat.Pic.size(), QSize(200, 120));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(1));
     QCOMPARE(b.bouton("cmdNumero")->text(), QString("1"));
     QVERIFY(f.isVisible());
     // Conversion du numéro 1 à la qualité de la case, BMP présent au moment de l'appel.
@@ -61,8 +61,8 @@ void TestConversion::captureDeZone() {
     QCOMPARE(b.convertisseur.appels[0].jpg, b.fichier(1, ".jpg"));
     QCOMPARE(b.convertisseur.appels[0].qualite, int16_t(100));
     QVERIFY(b.convertisseur.appels[0].bmpPresent);
-    QVERIFY(f.IndJPG());
-    QCOMPARE(f.Qualite(), int16_t(100));
+    QVERIFY(f.Module().IndJPG);
+    QCOMPARE(f.Module().Qualite, int16_t(100));
 
     // Deuxième capture : numéro 2, le cadre repart où le premier s'est fermé.
     b.capturer();
@@ -96,13 +96,13 @@ void TestConversion::captureParEntree() {
     QVERIFY(!resteInverse);
     QVERIFY(b.existe(1, ".bmp"));
     QVERIFY(b.existe(1, ".jpg"));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(1));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(1));
     // Le cadre s'est centré ; sa position est retenue en twips.
-    QVERIFY(f.Etat.TopDiapo != -999);
+    QVERIFY(f.Module().Etat.TopDiapo != -999);
     const int tpp = TwipsParPixel();
     const QRect ecran = f.screen()->geometry();
-    QCOMPARE(f.Etat.LeftDiapo / tpp, (ecran.width() - 106) / 2);
-    QCOMPARE(f.Etat.TopDiapo / tpp, (ecran.height() - 82) / 2);
+    QCOMPARE(f.Module().Etat.LeftDiapo / tpp, (ecran.width() - 106) / 2);
+    QCOMPARE(f.Module().Etat.TopDiapo / tpp, (ecran.height() - 82) / 2);
 }
 
 void TestConversion::captureAbandonnee() {
@@ -118,14 +118,14 @@ void TestConversion::captureAbandonnee() {
         QTest::keyClick(&d, Qt::Key_Escape);
         return d.result();
     });
-    const int32_t gaucheAvant = f.Etat.LeftDiapo;
+    const int32_t gaucheAvant = f.Module().Etat.LeftDiapo;
     b.bouton("Command1_0")->click();
     // Rien n'est compté ni converti ; l'affichage de la capture 1 reste ; la position suit.
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(1));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(1));
     QVERIFY(!b.existe(2, ".bmp"));
     QCOMPARE(b.convertisseur.appels.size(), 1);
     QVERIFY(!b.controle("cmdVisu")->isHidden());
-    QCOMPARE(f.Etat.LeftDiapo, gaucheAvant + 10 * TwipsParPixel());
+    QCOMPARE(f.Module().Etat.LeftDiapo, gaucheAvant + 10 * TwipsParPixel());
     QVERIFY(f.isVisible());
 }
 
@@ -134,14 +134,14 @@ void TestConversion::ecranEntier() {
     frmReglage& f = b.charger();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    b.texte("txtLargeur")->setText(QString::number(f.LargeurEcran()));
-    b.texte("txtHauteur")->setText(QString::number(f.HauteurEcran()));
+    b.texte("txtLargeur")->setText(QString::number(f.Module().LargeurEcran));
+    b.texte("txtHauteur")->setText(QString::number(f.Module().HauteurEcran));
     bool cacheePendantLaCopie = false;
     b.ecran.zones.clear();
     // La fenêtre est cachée au moment de la copie, pour que l'écran se redessine sans elle.
     auto* minuterie = f.findChild<QTimer*>("Timer1");
     connect(minuterie, &QTimer::timeout, [&] {
-        if (f.NbTops() == 1)
+        if (f.Module().NbTops == 1)
             cacheePendantLaCopie = !f.isVisible();
     });
     b.bouton("Command1_0")->click();
@@ -152,20 +152,22 @@ void TestConversion::ecranEntier() {
     QCOMPARE(m.icone, Icone::Aucune);
     QCOMPARE(m.boutons, Boutons::OK);
     QVERIFY(b.dialogues.fenetresVues.isEmpty());
-    QCOMPARE(b.ecran.zones, QList<QRect>({QRect(0, 0, f.LargeurEcran(), f.HauteurEcran())}));
-    QCOMPARE(LireBMP(b.fichier(1, ".bmp")), ImageMotif(f.LargeurEcran(), f.HauteurEcran()));
+    QCOMPARE(b.ecran.zones,
+             QList<QRect>({QRect(0, 0, f.Module().LargeurEcran, f.Module().HauteurEcran)}));
+    QCOMPARE(LireBMP(b.fichier(1, ".bmp")),
+             ImageMotif(f.Module().LargeurEcran, f.Module().HauteurEcran));
     QVERIFY(cacheePendantLaCopie);
-    QCOMPARE(f.NbTops(), int16_t(2));
+    QCOMPARE(f.Module().NbTops, int16_t(2));
     QVERIFY(!minuterie->isActive());
     QVERIFY(f.isVisible());
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(1));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(1));
     QVERIFY(b.existe(1, ".jpg"));
 
     // Largeur de l'écran mais hauteur moindre : c'est une zone, avec son cadre.
     b.texte("txtHauteur")->setText("100");
     b.capturer();
     QCOMPARE(b.dialogues.fenetresVues, QStringList("frmCapture"));
-    QCOMPARE(b.ecran.zones.last().size(), QSize(f.LargeurEcran(), 100));
+    QCOMPARE(b.ecran.zones.last().size(), QSize(f.Module().LargeurEcran, 100));
 }
 
 void TestConversion::sortieBMP() {
@@ -176,7 +178,7 @@ void TestConversion::sortieBMP() {
     QVERIFY(b.existe(1, ".bmp"));
     QVERIFY(!b.existe(1, ".jpg"));
     QVERIFY(b.convertisseur.appels.isEmpty());
-    QVERIFY(!f.IndJPG());
+    QVERIFY(!f.Module().IndJPG);
     for (const char* nom : {"cmdVisu", "cmdRefaire", "lblRefaire"})
         QVERIFY2(b.controle(nom)->isHidden(), nom);
 }
@@ -196,13 +198,13 @@ void TestConversion::sortieJPGetBMP() {
     b.capturer();
     QCOMPARE(lbl->text(), QString("12 ko"));
     QVERIFY(b.existe(2, ".bmp"));
-    QVERIFY(f.IndJPG());
+    QVERIFY(f.Module().IndJPG);
 
     // Ostrelle : le BMP gardé se montre par son bouton.
     BancCapture o;
     frmReglage& g = o.charger(Programme::Ostrelle);
     o.capturer();
-    QVERIFY(g.IndGarderBMP());
+    QVERIFY(g.Module().IndGarderBMP);
     QVERIFY(!o.controle("cmdBMP")->isHidden());
     QCOMPARE(o.convertisseur.appels[0].qualite, int16_t(95));
 }
@@ -227,7 +229,7 @@ void TestConversion::sortieJPGSeulement() {
     frmReglage& g = o.charger(Programme::Ostrelle);
     o.controle<QRadioButton>("Option1_2")->click();
     o.capturer();
-    QVERIFY(!g.IndGarderBMP());
+    QVERIFY(!g.Module().IndGarderBMP);
     QVERIFY(o.controle("cmdBMP")->isHidden());
     QVERIFY(!o.existe(1, ".bmp"));
 }
@@ -241,7 +243,7 @@ void TestConversion::qualites() {
         b.capturer();
         QCOMPARE(b.convertisseur.appels.last().qualite, int16_t(100));
         QCOMPARE(qualite->text(), QString("100"));
-        QCOMPARE(f.Qualite(), int16_t(100));
+        QCOMPARE(f.Module().Qualite, int16_t(100));
     }
     qualite->setText("95.7");
     b.capturer();
@@ -294,7 +296,7 @@ void TestConversion::bibliothequeAbsente() {
     QVERIFY(!b.existe(1, ".jpg"));
     // Le programme continue : une autre capture, un autre refus, rien de plus.
     b.capturer();
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(2));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(2));
     QCOMPARE(b.dialogues.messages.size(), 2);
 }
 
@@ -366,18 +368,18 @@ void TestConversion::detruireTout() {
     QCOMPARE(b.dialogues.dernier().icone, Icone::Critique);
     QCOMPARE(b.dialogues.dernier().boutons, Boutons::OuiNon);
     QVERIFY(b.existe(2, ".jpg"));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(2));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(2));
     // Oui : tout part (jusqu'à 100), compteur à zéro, affichage remis à neuf.
     b.bouton("cmdNumero")->click();
-    QVERIFY(f.IndEcraser());
+    QVERIFY(f.Module().IndEcraser);
     b.dialogues.reponses = {Reponse::Oui};
     b.bouton("Command1_2")->click();
     for (int n : {1, 2})
         QVERIFY(!b.existe(n, ".bmp") && !b.existe(n, ".jpg"));
     QVERIFY(b.existe(101, ".jpg"));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(0));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(0));
     QCOMPARE(b.bouton("cmdNumero")->text(), QString("0"));
-    QVERIFY(!f.IndEcraser());
+    QVERIFY(!f.Module().IndEcraser);
     QCOMPARE(CouleurBouton(b.controle("cmdNumero")), QColor(128, 255, 128));
     QVERIFY(b.controle<QRadioButton>("Option1_2")->isChecked());
     QVERIFY(!b.controle("txtQualite")->isHidden());
@@ -417,7 +419,7 @@ void TestConversion::detruireBMPetRenumeroter() {
     QCOMPARE(LireOctets(b.fichier(4, ".jpg")), contenus[7]);
     QVERIFY(!b.existe(5, ".jpg"));
     QVERIFY(!b.existe(7, ".jpg"));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(4));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(4));
     QCOMPARE(b.bouton("cmdNumero")->text(), QString("4"));
     // Le poids affiché est celui du nouveau numéro 4 (l'ancien 7 : 7 600 octets).
     QCOMPARE(b.controle<QLabel>("lblRefaire")->text(), QString("8 ko"));
@@ -447,7 +449,7 @@ void TestConversion::detruireBMPSansCapture() {
     QVERIFY(!b.existe(2, ".bmp"));
     QVERIFY(b.existe(2, ".jpg"));
     QVERIFY(!b.existe(1, ".jpg"));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(0));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(0));
     QVERIFY(b.controle("cmdVisu")->isHidden());
     QVERIFY(b.controle<QRadioButton>("Option1_1")->isChecked());
 
@@ -458,7 +460,7 @@ void TestConversion::detruireBMPSansCapture() {
     c.capturer();
     c.dialogues.reponses = {Reponse::Oui};
     c.bouton("Command1_3")->click();
-    QCOMPARE(g.Etat.NumeroCapture, int16_t(0));
+    QCOMPARE(g.Module().Etat.NumeroCapture, int16_t(0));
     QCOMPARE(c.bouton("cmdNumero")->text(), QString("0"));
     QVERIFY(c.controle<QRadioButton>("Option1_2")->isChecked());
     QVERIFY(c.controle("lblRefaire")->isHidden());
@@ -488,7 +490,7 @@ void TestConversion::renumerotationEnEchec() {
         const QString attendu =
             p == Programme::Kestrane ? "Erreur anormale" : "Erreur de transformation de fichier";
         QCOMPARE(textes, QStringList({attendu, attendu}));
-        QCOMPARE(f.Etat.NumeroCapture, int16_t(2));
+        QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(2));
         QVERIFY(b.existe(3, ".jpg"));
         QVERIFY(!b.controle("lblRefaire")->isHidden());
         QVERIFY(!b.controle("cmdVisu")->isHidden());

@@ -19,6 +19,7 @@ private slots:
     void unClicUnPas();
     void boutonsAuxLimites();
     void boutonTenu();
+    void boutonTenuFenetreCachee();
     void compteurEtEcrasement();
     void tailleRefusee();
     void captureImpossibleSansX11();
@@ -110,10 +111,10 @@ void TestReglage::controlesKestrane() {
     QVERIFY(!f.findChild<QTimer*>("Timer1")->isActive());
     QCOMPARE(f.findChild<QTimer*>("Timer1")->interval(), 500);
     QCOMPARE(f.findChild<QTimer*>("Timer2")->interval(), 50);
-    QCOMPARE(f.LargeurEcran(), int16_t(f.screen()->geometry().width()));
-    QCOMPARE(f.HauteurEcran(), int16_t(f.screen()->geometry().height()));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(0));
-    QVERIFY(!f.IndEcraser());
+    QCOMPARE(f.Module().LargeurEcran, int16_t(f.screen()->geometry().width()));
+    QCOMPARE(f.Module().HauteurEcran, int16_t(f.screen()->geometry().height()));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(0));
+    QVERIFY(!f.Module().IndEcraser);
 
     // Le choix « .bmp » cache la qualité, les autres la montrent.
     b.controle<QRadioButton>("Option1_0")->click();
@@ -171,33 +172,33 @@ void TestReglage::chargementPassage() {
         frmReglage& f = b.charger();
         QCOMPARE(b.texte("txtLargeur")->text(), QString("600"));
         QCOMPARE(b.texte("txtHauteur")->text(), QString("350"));
-        QCOMPARE(f.Etat.LargeurDiapo, 600);
-        QCOMPARE(f.Etat.HauteurDiapo, 350);
-        QCOMPARE(f.Etat.LeftDiapo, 0);
-        QCOMPARE(f.Etat.TopDiapo, 0);
+        QCOMPARE(f.Module().Etat.LargeurDiapo, 600);
+        QCOMPARE(f.Module().Etat.HauteurDiapo, 350);
+        QCOMPARE(f.Module().Etat.LeftDiapo, 0);
+        QCOMPARE(f.Module().Etat.TopDiapo, 0);
     }
     {
         BancCapture b;
         EcrireOctets(b.dossier + "/Passage", "640.9\r\n480\r\n-999\r\n-999\r\n");
         frmReglage& f = b.charger();
         QCOMPARE(b.texte("txtLargeur")->text(), QString("640.9"));
-        QCOMPARE(f.Etat.LargeurDiapo, 640);
-        QCOMPARE(f.Etat.HauteurDiapo, 480);
-        QCOMPARE(f.Etat.TopDiapo, -999);
-        QCOMPARE(f.Etat.LeftDiapo, -999);
+        QCOMPARE(f.Module().Etat.LargeurDiapo, 640);
+        QCOMPARE(f.Module().Etat.HauteurDiapo, 480);
+        QCOMPARE(f.Module().Etat.TopDiapo, -999);
+        QCOMPARE(f.Module().Etat.LeftDiapo, -999);
         // Chaque changement de la case suit dans le champ, plancher compris.
         b.texte("txtHauteur")->setText("300.99");
-        QCOMPARE(f.Etat.HauteurDiapo, 300);
+        QCOMPARE(f.Module().Etat.HauteurDiapo, 300);
         b.texte("txtLargeur")->setText("n'importe");
-        QCOMPARE(f.Etat.LargeurDiapo, 0);
+        QCOMPARE(f.Module().Etat.LargeurDiapo, 0);
     }
     {
         // Fichier abîmé : la fenêtre s'ouvre quand même.
         BancCapture b;
         EcrireOctets(b.dossier + "/Passage", QByteArray("\0\0\0\xff", 4));
         frmReglage& f = b.charger();
-        QCOMPARE(f.Etat.LargeurDiapo, 600);
-        QCOMPARE(f.Etat.HauteurDiapo, 350);
+        QCOMPARE(f.Module().Etat.LargeurDiapo, 600);
+        QCOMPARE(f.Module().Etat.HauteurDiapo, 350);
     }
 }
 
@@ -244,11 +245,11 @@ void TestReglage::unClicUnPas() {
     Cliquer(moins);
     QCOMPARE(b.texte("txtLargeur")->text(), QString("599"));
     QCOMPARE(changements, 1);
-    QCOMPARE(f.Etat.LargeurDiapo, 599);
+    QCOMPARE(f.Module().Etat.LargeurDiapo, 599);
     QVERIFY(!moins->isDown());
     Cliquer(plus);
     QCOMPARE(b.texte("txtHauteur")->text(), QString("351"));
-    QCOMPARE(f.Etat.HauteurDiapo, 351);
+    QCOMPARE(f.Module().Etat.HauteurDiapo, 351);
     QCOMPARE(b.texte("txtLargeur")->text(), QString("599"));
 
     // Au clavier : Espace enfoncé puis relâché fait aussi un seul pas.
@@ -265,8 +266,8 @@ void TestReglage::boutonsAuxLimites() {
     frmReglage& f = b.charger();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    const QString largeurEcran = QString::number(f.LargeurEcran());
-    const QString hauteurEcran = QString::number(f.HauteurEcran());
+    const QString largeurEcran = QString::number(f.Module().LargeurEcran);
+    const QString hauteurEcran = QString::number(f.Module().HauteurEcran);
 
     Cliquer(b.bouton("cmdHauteur_0"));
     QCOMPARE(b.texte("txtHauteur")->text(), QString("10"));
@@ -276,7 +277,7 @@ void TestReglage::boutonsAuxLimites() {
     QCOMPARE(b.texte("txtHauteur")->text(), hauteurEcran);
     Cliquer(b.bouton("cmdHauteur_2"));
     QCOMPARE(b.texte("txtHauteur")->text(), hauteurEcran);
-    QCOMPARE(f.Etat.HauteurDiapo, f.HauteurEcran());
+    QCOMPARE(f.Module().Etat.HauteurDiapo, f.Module().HauteurEcran);
 
     Cliquer(b.bouton("cmdLargeur_3"));
     QCOMPARE(b.texte("txtLargeur")->text(), largeurEcran);
@@ -284,7 +285,7 @@ void TestReglage::boutonsAuxLimites() {
     QCOMPARE(b.texte("txtLargeur")->text(), largeurEcran);
     Cliquer(b.bouton("cmdLargeur_0"));
     QCOMPARE(b.texte("txtLargeur")->text(), QString("10"));
-    QCOMPARE(f.Etat.LargeurDiapo, 10);
+    QCOMPARE(f.Module().Etat.LargeurDiapo, 10);
     // Un texte tapé au-delà de l'écran : « > » ne l'augmente pas, « < » le descend.
     b.texte("txtLargeur")->setText("5000");
     Cliquer(b.bouton("cmdLargeur_2"));
@@ -308,13 +309,39 @@ void TestReglage::boutonTenu() {
     });
     QTest::mousePress(plus, Qt::LeftButton);
     QCOMPARE(vus, QStringList({"601", "602", "603", "604", "605"}));
-    QCOMPARE(f.Etat.LargeurDiapo, 605);
+    QCOMPARE(f.Module().Etat.LargeurDiapo, 605);
     QVERIFY(!plus->isDown());
     // Relâché pendant l'attente : le pas en cours se fait encore, puis tout s'arrête.
     vus.clear();
     QTimer::singleShot(0, plus, [plus] { QTest::mouseRelease(plus, Qt::LeftButton); });
     QTest::mousePress(plus, Qt::LeftButton);
     QCOMPARE(vus, QStringList({"606"}));
+}
+
+void TestReglage::boutonTenuFenetreCachee() {
+    // La fenêtre cachée pendant que le bouton est tenu ne verra jamais le relâchement : la
+    // répétition s'arrête d'elle-même après le pas en cours.
+    BancCapture b;
+    frmReglage& f = b.charger();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* plus = b.bouton("cmdLargeur_2");
+    QStringList vus;
+    connect(b.texte("txtLargeur"), &QLineEdit::textChanged, [&](const QString& t) {
+        vus << t;
+        if (t == "603")
+            f.hide();
+    });
+    // Garde-fou : sans arrêt, le relâchement viendrait bien plus tard.
+    QTimer::singleShot(2000, plus, [plus] { QTest::mouseRelease(plus, Qt::LeftButton); });
+    QTest::mousePress(plus, Qt::LeftButton);
+    QCOMPARE(vus, QStringList({"601", "602", "603"}));
+    QVERIFY(!plus->isDown());
+    // Remontrée, elle repart normalement.
+    f.show();
+    vus.clear();
+    Cliquer(b.bouton("cmdLargeur_1"));
+    QCOMPARE(vus, QStringList({"602"}));
 }
 
 void TestReglage::compteurEtEcrasement() {
@@ -324,7 +351,7 @@ void TestReglage::compteurEtEcrasement() {
     // À 0 : le clic ne change rien de visible.
     compteur->click();
     QCOMPARE(compteur->text(), QString("0"));
-    QVERIFY(!f.IndEcraser());
+    QVERIFY(!f.Module().IndEcraser);
     QCOMPARE(CouleurBouton(compteur), QColor(128, 255, 128));
     QCOMPARE(compteur->toolTip(), QString("indique le nombre de captures effectuées"));
 
@@ -338,14 +365,14 @@ void TestReglage::compteurEtEcrasement() {
     // À 3 : 2 en rouge clair, avec l'avertissement.
     compteur->click();
     QCOMPARE(compteur->text(), QString("2"));
-    QVERIFY(f.IndEcraser());
+    QVERIFY(f.Module().IndEcraser);
     QCOMPARE(CouleurBouton(compteur), QColor(255, 128, 128));
     QCOMPARE(compteur->toolTip(),
              QString("ALERTE!!!La prochaine capture va effacer la dernière capture effectuée !"));
     // Un second clic revient à 3 en vert.
     compteur->click();
     QCOMPARE(compteur->text(), QString("3"));
-    QVERIFY(!f.IndEcraser());
+    QVERIFY(!f.Module().IndEcraser);
     QCOMPARE(CouleurBouton(compteur), QColor(128, 255, 128));
 
     // La capture suivante réécrit le numéro 3 et le compteur repasse au vert.
@@ -353,8 +380,8 @@ void TestReglage::compteurEtEcrasement() {
     b.ecran.decalageCouleur = 1;
     b.capturer();
     QCOMPARE(compteur->text(), QString("3"));
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(3));
-    QVERIFY(!f.IndEcraser());
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(3));
+    QVERIFY(!f.Module().IndEcraser);
     QCOMPARE(CouleurBouton(compteur), QColor(128, 255, 128));
     QCOMPARE(compteur->toolTip(), QString("indique le nombre de captures effectuées"));
     QVERIFY(!b.existe(4, ".bmp"));
@@ -362,11 +389,11 @@ void TestReglage::compteurEtEcrasement() {
 
     // Un cadre abandonné : le numéro revient, l'écrasement et le compteur gardent leur état.
     compteur->click();
-    QVERIFY(f.IndEcraser());
+    QVERIFY(f.Module().IndEcraser);
     b.prochainCadreEchap();
     b.bouton("Command1_0")->click();
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(2));
-    QVERIFY(f.IndEcraser());
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(2));
+    QVERIFY(f.Module().IndEcraser);
     QCOMPARE(compteur->text(), QString("2"));
     QCOMPARE(CouleurBouton(compteur), QColor(255, 128, 128));
 }
@@ -375,12 +402,13 @@ void TestReglage::tailleRefusee() {
     BancCapture b;
     frmReglage& f = b.charger();
     b.capturer();
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(1));
-    const QList<QPair<QString, QString>> tailles = {{"9", "350"},
-                                                    {"600", "9"},
-                                                    {QString::number(f.LargeurEcran() + 1), "350"},
-                                                    {"600", QString::number(f.HauteurEcran() + 1)},
-                                                    {"abc", "350"}};
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(1));
+    const QList<QPair<QString, QString>> tailles = {
+        {"9", "350"},
+        {"600", "9"},
+        {QString::number(f.Module().LargeurEcran + 1), "350"},
+        {"600", QString::number(f.Module().HauteurEcran + 1)},
+        {"abc", "350"}};
     for (const auto& [l, h] : tailles) {
         b.dialogues.messages.clear();
         b.texte("txtLargeur")->setText(l);
@@ -392,7 +420,7 @@ void TestReglage::tailleRefusee() {
         QCOMPARE(m.texte, QString("Valeurs de HAUTEUR et LARGEUR non valides."));
         QCOMPARE(m.icone, Icone::Exclamation);
         QCOMPARE(m.boutons, Boutons::OK);
-        QCOMPARE(f.Etat.NumeroCapture, int16_t(1));
+        QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(1));
         QCOMPARE(b.bouton("cmdNumero")->text(), QString("1"));
     }
     // Aucun cadre montré, aucune copie d'écran.
@@ -402,7 +430,7 @@ void TestReglage::tailleRefusee() {
     b.texte("txtLargeur")->setText("10");
     b.texte("txtHauteur")->setText("10");
     b.capturer();
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(2));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(2));
     QCOMPARE(LireBMP(b.fichier(2, ".bmp")).size(), QSize(10, 10));
 }
 
@@ -425,7 +453,7 @@ void TestReglage::captureImpossibleSansX11() {
     QCOMPARE(b.dialogues.messages.size(), 1);
     QCOMPARE(b.dialogues.dernier().titre, QString("IMPOSSIBILITE"));
     QCOMPARE(b.dialogues.dernier().texte, TexteCaptureImpossible());
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(0));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(0));
     QVERIFY(b.dialogues.fenetresVues.isEmpty());
     QVERIFY(!b.existe(1, ".bmp"));
     QVERIFY(b.convertisseur.appels.isEmpty());
@@ -441,8 +469,8 @@ void TestReglage::quitterKestrane() {
         frmReglage& f = b.charger();
         b.texte("txtLargeur")->setText("640");
         b.texte("txtHauteur")->setText("480");
-        f.Etat.LeftDiapo = 1500;
-        f.Etat.TopDiapo = 2250;
+        f.Module().Etat.LeftDiapo = 1500;
+        f.Module().Etat.TopDiapo = 2250;
         b.dialogues.reponses = {Reponse::Oui};
         b.bouton("Command1_1")->click();
         const MessageVu m = b.dialogues.dernier();

@@ -197,7 +197,7 @@ void TestOverlay::deuxCapturesDeSuite() {
     b.dialogues.fenetres.push_back(script(0));
     f.findChild<QAbstractButton*>("Command1_0")->click();
     f.findChild<QAbstractButton*>("Command1_0")->click();
-    QCOMPARE(f.Etat.NumeroCapture, int16_t(2));
+    QCOMPARE(f.Module().Etat.NumeroCapture, int16_t(2));
     QCOMPARE(coins.size(), 2);
     QCOMPARE(coins[1], coins[0] + QPoint(30, 0));
     const QPoint trou = coins[1] + QPoint(3, 29);
@@ -222,16 +222,16 @@ void TestOverlay::ecranEntier() {
     frmReglage f(o, b.dialogues);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.findChild<QLineEdit*>("txtLargeur")->setText(QString::number(f.LargeurEcran()));
-    f.findChild<QLineEdit*>("txtHauteur")->setText(QString::number(f.HauteurEcran()));
+    f.findChild<QLineEdit*>("txtLargeur")->setText(QString::number(f.Module().LargeurEcran));
+    f.findChild<QLineEdit*>("txtHauteur")->setText(QString::number(f.Module().HauteurEcran));
     f.findChild<QAbstractButton*>("Command1_0")->click();
     QCOMPARE(b.dialogues.dernier().texte,
              QString("Vous avez choisi de capturer l'écran en entier."));
     QVERIFY(b.dialogues.fenetresVues.isEmpty());
     // La fenêtre des réglages, cachée pendant la copie, n'y figure pas : rien que le motif.
     const QImage bmp = LireBMP(b.fichier(1, ".bmp"));
-    QCOMPARE(bmp.size(), QSize(f.LargeurEcran(), f.HauteurEcran()));
-    QCOMPARE(bmp, ImageMotif(f.LargeurEcran(), f.HauteurEcran()));
+    QCOMPARE(bmp.size(), QSize(f.Module().LargeurEcran, f.Module().HauteurEcran));
+    QCOMPARE(bmp, ImageMotif(f.Module().LargeurEcran, f.Module().HauteurEcran));
     QVERIFY(f.isVisible());
     QCOMPARE(b.convertisseur.appels.size(), 1);
 }

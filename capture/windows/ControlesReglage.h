@@ -3,9 +3,9 @@
 // qualité, capture et dernier résultat, commandes. Rien n'y est branché : c'est frmReglage qui
 // donne vie aux contrôles.
 
+#include "CouleursCapture.h"
 #include "OptionsCapture.h"
 
-#include <QColor>
 #include <array>
 
 class QAbstractButton;
@@ -16,15 +16,6 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class QWidget;
-
-// Couleurs de la fenêtre.
-namespace CouleursCapture {
-inline const QColor Fond(255, 255, 192);
-inline const QColor Vert(128, 255, 128);
-inline const QColor Rouge(255, 128, 128);
-inline const QColor Options(192, 255, 192);
-inline const QColor Commandes(255, 192, 192);
-} // namespace CouleursCapture
 
 // Les noms sont ceux des contrôles (objectName), tableaux compris (cmdLargeur_0...).
 struct ControlesReglage {

@@ -1,11 +1,11 @@
 #include "frmCapture.h"
 
 #include "CaptureEcran.h"
+#include "Feuilles.h"
 #include "FichiersCapture.h"
 #include "NombresVB.h"
 #include "Passage.h"
 #include "RegleCapture.h"
-#include "Feuilles.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
