@@ -8,4 +8,3 @@ int TwipsParPixelPour(double dpiLogique);
 
 // Twips par pixel de l'écran principal (15 quand aucun écran n'est connu).
 int TwipsParPixel();
-
