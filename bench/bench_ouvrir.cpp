@@ -242,10 +242,10 @@ int Mesurer(int argc, char** argv) {
             Echec(QStringLiteral("l'ouverture a affiché un message : ") + dialogues.dernier);
         if (!editeur.IndOuverture || editeur.NbSprite != NbDiapos ||
             !editeur.copieSecours().complete() ||
-            editeur.copieSecours().imagesCopiees() != NbDiapos)
+            editeur.copieSecours().manifeste()->images.size() != NbDiapos)
             Echec(QStringLiteral("projet mal ouvert : %1 diapos, %2 images en secours")
                       .arg(editeur.NbSprite)
-                      .arg(editeur.copieSecours().imagesCopiees()));
+                      .arg(editeur.copieSecours().manifeste()->images.size()));
         Verifier(QStringLiteral("copie de secours"), secours, attendusSecours);
         return {ns, processeur};
     };

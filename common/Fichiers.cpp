@@ -2,7 +2,9 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -65,7 +67,54 @@ bool SupprimerFichier(const QString& chemin, std::error_code* erreur) {
     return reussite(erreur);
 }
 
-bool CopierFichier(const QString& source, const QString& destination, std::error_code* erreur) {
+namespace {
+
+// Les octets du fichier sur le disque avant qu'un renommage ne le rende visible.
+bool synchroniserFichier(const fs::path& chemin, std::error_code& ec) {
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        ec = std::error_code(errno, std::generic_category());
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    if (!ok)
+        ec = std::error_code(errno, std::generic_category());
+    ::close(fd);
+    return ok;
+}
+
+// Le nom caché, à côté de la destination, sous lequel sa copie s'écrit.
+fs::path cheminProvisoire(const fs::path& dst) {
+    return dst.parent_path() / ("." + dst.filename().string() + ".copie");
+}
+
+// Copie src à côté de dst sous un nom caché, puis renomme par-dessus dst.
+bool copierPuisRenommer(const fs::path& src, const fs::path& dst, bool sync, std::error_code& ec) {
+    const fs::path provisoire = cheminProvisoire(dst);
+    std::error_code ignore;
+    fs::remove(provisoire, ignore);
+    const bool copie = fs::copy_file(src, provisoire, fs::copy_options::overwrite_existing, ec) &&
+                       (!sync || synchroniserFichier(provisoire, ec));
+    if (copie) {
+        fs::rename(provisoire, dst, ec);
+        if (!ec)
+            return true;
+    }
+    if (!ec)
+        ec = std::make_error_code(std::errc::io_error);
+    fs::remove(provisoire, ignore);
+    return false;
+}
+
+} // namespace
+
+QString NomProvisoire(const QString& destination) {
+    const fs::path p = cheminProvisoire(versChemin(destination));
+    return QFile::decodeName(QByteArray::fromStdString(p.string()));
+}
+
+bool CopierFichier(const QString& source, const QString& destination, std::error_code* erreur,
+                   Synchroniser sync) {
     const fs::path src = versChemin(source);
     const fs::path dst = versChemin(destination);
     std::error_code ec;
@@ -74,8 +123,10 @@ bool CopierFichier(const QString& source, const QString& destination, std::error
     // Ouvrir la destination en écriture viderait la source avant de la lire.
     if (memeFichier(src, dst))
         return echec(erreur, std::errc::file_exists);
-    if (!fs::copy_file(src, dst, fs::copy_options::overwrite_existing, ec))
-        return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
+    if (fs::is_directory(dst, ec))
+        return echec(erreur, std::errc::is_a_directory);
+    if (!copierPuisRenommer(src, dst, sync == Synchroniser::Oui, ec))
+        return echec(erreur, ec);
     return reussite(erreur);
 }
 
@@ -97,11 +148,30 @@ bool DeplacerFichier(const QString& source, const QString& destination, std::err
     std::error_code ecType;
     if (!fs::is_regular_file(src, ecType))
         return echec(erreur, ec);
-    // Entre deux volumes : copie, puis suppression de la source une fois la copie sûre.
-    if (!fs::copy_file(src, dst, fs::copy_options::overwrite_existing, ec))
-        return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
+    // Entre deux volumes : la copie remplace la destination d'un coup, et la source n'est
+    // supprimée qu'une fois la copie sûre.
+    if (!copierPuisRenommer(src, dst, true, ec))
+        return echec(erreur, ec);
     if (!fs::remove(src, ec))
         return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
+    return reussite(erreur);
+}
+
+bool MettreEnPlace(const QString& source, const QString& destination, std::error_code* erreur) {
+    const fs::path src = versChemin(source);
+    const fs::path dst = versChemin(destination);
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(src, ec)))
+        return echec(erreur, ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
+    if (memeFichier(src, dst))
+        return echec(erreur, std::errc::file_exists);
+    fs::rename(src, dst, ec);
+    if (!ec)
+        return reussite(erreur);
+    if (ec != std::errc::cross_device_link)
+        return echec(erreur, ec);
+    if (!copierPuisRenommer(src, dst, true, ec))
+        return echec(erreur, ec);
     return reussite(erreur);
 }
 
@@ -116,4 +186,22 @@ QString SansSeparateurFinal(const QString& chemin) {
     while (fin > 1 && chemin[fin - 1] == u'/')
         --fin;
     return chemin.left(fin);
+}
+
+QString TexteErreurFichier(const std::error_code& erreur) {
+    if (erreur == std::errc::no_space_on_device || erreur == std::errc::file_too_large)
+        return QStringLiteral("Le disque est plein.");
+    if (erreur == std::errc::permission_denied || erreur == std::errc::operation_not_permitted)
+        return QStringLiteral("L'accès est refusé.");
+    if (erreur == std::errc::read_only_file_system)
+        return QStringLiteral("Le disque est en lecture seule.");
+    if (erreur == std::errc::no_such_file_or_directory)
+        return QStringLiteral("Le fichier ou son dossier n'existe pas.");
+    if (erreur == std::errc::is_a_directory)
+        return QStringLiteral("Un dossier porte ce nom.");
+    if (erreur == std::errc::file_exists)
+        return QStringLiteral("La source et la destination sont le même fichier.");
+    if (!erreur)
+        return QStringLiteral("Erreur inconnue.");
+    return QString::fromLocal8Bit(erreur.message().c_str());
 }

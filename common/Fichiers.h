@@ -11,17 +11,36 @@ bool Lisible(const QString& chemin);
 // Vrai si le fichier a été supprimé ; un fichier absent rend faux.
 bool SupprimerFichier(const QString& chemin, std::error_code* erreur = nullptr);
 
-// Copie en écrasant la destination. Copier un fichier sur lui-même échoue sans rien détruire.
-bool CopierFichier(const QString& source, const QString& destination,
-                   std::error_code* erreur = nullptr);
+// Faut-il attendre que les octets soient sur le disque avant de mettre le fichier en place ?
+enum class Synchroniser { Non, Oui };
 
-// Déplace (renomme) en remplaçant la destination ; entre deux volumes, copie puis supprime.
+// Copie en remplaçant la destination, sans jamais l'abîmer : la copie est écrite à côté d'elle
+// sous un nom caché, puis renommée par-dessus. Un échec (disque plein...) laisse l'ancienne
+// destination intacte et ne laisse rien derrière lui. Copier un fichier sur lui-même échoue
+// sans rien détruire.
+bool CopierFichier(const QString& source, const QString& destination,
+                   std::error_code* erreur = nullptr, Synchroniser sync = Synchroniser::Non);
+
+// Déplace (renomme) en remplaçant la destination d'un coup. Entre deux volumes : copie à côté
+// de la destination, renommage par-dessus, puis seulement suppression de la source.
 bool DeplacerFichier(const QString& source, const QString& destination,
                      std::error_code* erreur = nullptr);
+
+// Met la source à la place de la destination d'un coup : renommage sur le même volume (la
+// source disparaît) ; entre deux volumes, copie synchronisée à côté de la destination puis
+// renommage (la source reste, à l'appelant de l'effacer quand tout est en place).
+bool MettreEnPlace(const QString& source, const QString& destination,
+                   std::error_code* erreur = nullptr);
+
+// Le nom caché sous lequel une copie s'écrit à côté de sa destination.
+QString NomProvisoire(const QString& destination);
 
 // Les deux chemins désignent le même fichier ou dossier existant (liens symboliques, « .. »,
 // séparateurs de fin résolus).
 bool MemeEmplacement(const QString& a, const QString& b);
+
+// L'échec d'une opération sur un fichier, dit en français pour un message.
+QString TexteErreurFichier(const std::error_code& erreur);
 
 // Chemin sans le séparateur final (sauf pour la racine « / »).
 QString SansSeparateurFinal(const QString& chemin);

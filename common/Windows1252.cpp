@@ -75,11 +75,12 @@ int ecrireReference(char* d, char32_t c) {
     return n;
 }
 
-// Reconnaît « &#N; » à la position i (octets[i] == '&'). Seule la forme que produit
-// l'encodeur est acceptée (pas de zéro de tête) : ainsi relire puis réécrire rend les mêmes
-// octets, et « &#0937; » tapé tel quel reste du texte.
+// Reconnaît « &#N; » à la position i (p[0] == '&'). Seule la forme que produit l'encodeur est
+// acceptée (pas de zéro de tête) : ainsi relire puis réécrire rend les mêmes octets, et
+// « &#0937; » tapé tel quel reste du texte. « &#38; » est l'esperluette qui commence, dans le
+// texte, une suite que la relecture prendrait pour une référence (voir l'encodeur).
 // Rend le caractère et la longueur de la référence, ou 0 si ce n'en est pas une à convertir.
-int lireReference(const char* p, qsizetype reste, char32_t& c) {
+template <typename Car> int lireReference(const Car* p, qsizetype reste, char32_t& c) {
     if (reste < 4 || p[1] != '#')
         return 0;
     if (p[2] < '1' || p[2] > '9')
@@ -94,8 +95,9 @@ int lireReference(const char* p, qsizetype reste, char32_t& c) {
         return 0;
     if (v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF))
         return 0;
-    // Un caractère que la page de code sait écrire n'a pas pu venir de l'encodeur.
-    if (octetPour(v) >= 0)
+    // Un caractère que la page de code sait écrire n'a pas pu venir de l'encodeur, sauf
+    // l'esperluette protégée.
+    if (v != u'&' && octetPour(v) >= 0)
         return 0;
     c = v;
     return i + 1;
@@ -113,6 +115,18 @@ QByteArray EncoderWindows1252(const QString& texte) {
     qsizetype j = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = p[i];
+        char32_t ignore = 0;
+        if (u == u'&' && lireReference(p + i, n - i, ignore) > 0) {
+            // Un « &#8233; » tapé tel quel serait relu comme le caractère : son esperluette
+            // s'écrit en référence, pour que la relecture rende le texte d'origine.
+            const qsizetype besoin = j + 5 + (n - i - 1);
+            if (besoin > sortie.size()) {
+                sortie.resize(std::max(besoin, sortie.size() * 2));
+                d = sortie.data();
+            }
+            j += ecrireReference(d + j, u'&');
+            continue;
+        }
         if (u < 0x80) {
             d[j++] = static_cast<char>(u);
             continue;

@@ -10,5 +10,6 @@
 QByteArray EncoderWindows1252(const QString& texte);
 
 // Seules les références à des caractères hors de la page de code sont reconverties :
-// un « &#65; » tapé par l'utilisateur reste tel quel.
+// un « &#65; » tapé par l'utilisateur reste tel quel. Un « &#937; » tapé tel quel, qui serait
+// relu comme « Ω », s'écrit « &#38;#937; » : relire rend toujours le texte écrit.
 QString DecoderWindows1252(const QByteArray& octets);

@@ -4,6 +4,7 @@
 // comme texte surélevé ou abaissé.
 
 #include "NombresVB.h"
+#include "UneLigne.h"
 
 #include <QBrush>
 #include <QColor>
@@ -58,6 +59,8 @@ inline AttributsCommentaire LireAttributs(const QTextCharFormat& format, const Q
         a.police = format.stringProperty(QTextFormat::FontFamily);
     else
         a.police = defaut.family();
+    // Un saut de ligne dans un nom de police couperait la ligne du commentaire.
+    a.police = SansControles(a.police);
     const double points = format.hasProperty(QTextFormat::FontPointSize)
                               ? format.doubleProperty(QTextFormat::FontPointSize)
                               : defaut.pointSizeF();

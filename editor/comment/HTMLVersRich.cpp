@@ -1,4 +1,5 @@
 #include "HTMLVersRich.h"
+#include "UneLigne.h"
 
 #include "Couleurs.h"
 #include "FormatCommentaire.h"
@@ -192,7 +193,7 @@ Police LirePolice(const QString& texte, int debut) {
     police.chevron = static_cast<int>(texte.indexOf(u'>', debut));
     police.fin = static_cast<int>(texte.indexOf(FinPolice, debut + 1));
     if (const auto nom = ValeurAttribut(texte, debut, u"face=")) {
-        police.format.setFontFamilies({*nom});
+        police.format.setFontFamilies({SansControles(*nom)});
         // Une ancienne famille posée par setFontFamily passerait sinon devant à l'affichage.
         police.format.setProperty(QTextFormat::FontFamily, *nom);
     }

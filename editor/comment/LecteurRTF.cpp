@@ -1,4 +1,5 @@
 #include "LecteurRTF.h"
+#include "UneLigne.h"
 
 #include "MotsRTF.h"
 #include "RTFCommun.h"
@@ -57,7 +58,7 @@ void Lecteur::FermerGroupe() {
 
 void Lecteur::ClorePolice() {
     if (numeroPolice >= 0)
-        polices[numeroPolice] = nomPolice.trimmed();
+        polices[numeroPolice] = SansControles(nomPolice).trimmed();
     nomPolice.clear();
     nomClos = true;
 }

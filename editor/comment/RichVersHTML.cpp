@@ -55,19 +55,26 @@ public:
     }
 
     // Le contenu de la position p : un CR qui ne termine pas le texte devient « <br> », le LF
-    // ne donne rien (le saut est déjà écrit), tout autre caractère passe tel quel.
+    // ne donne rien (le saut est déjà écrit), tout autre caractère passe tel quel. Le
+    // commentaire tient sur une ligne : un passage à la ligne dans un paragraphe est aussi un
+    // « <br> », et les caractères de contrôle (hors tabulation) ne s'écrivent pas.
     void Caractere(int p, QChar c) {
         if (c == u'\r') {
             if (p < m_n - 2)
                 m_html += Saut;
-        } else if (c != u'\n') {
+        } else if (c == QChar(0x2028) || c == QChar(0x2029)) {
+            m_html += Saut;
+        } else if (c != u'\n' && (c == u'\t' || c.category() != QChar::Other_Control)) {
             m_html += c;
         }
     }
 
     // Un morceau de texte d'un même format commençant à p.
     void Texte(int p, QStringView texte) {
-        if (!texte.contains(u'\r') && !texte.contains(u'\n')) {
+        const bool simple = std::none_of(texte.begin(), texte.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029);
+        });
+        if (simple) {
             m_html += texte;
             return;
         }

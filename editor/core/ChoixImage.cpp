@@ -4,6 +4,8 @@
 #include "Editeur.h"
 #include "Fichiers.h"
 
+#include <QDir>
+
 namespace {
 // Les deux questions de ces fenêtres ont leurs lignes jointes par un simple retour chariot.
 const QChar CR = QChar('\r');
@@ -15,12 +17,22 @@ bool ConfirmerSansFichier(Editeur& editeur) {
                                         Icone::Aucune);
 }
 
-// Copie l'image choisie sous le nom de la diapo. La destination n'est jamais supprimée quand
-// elle est la source elle-même (choisie dans le dossier du projet).
-void CopierDansLeProjet(const QString& source, const QString& destination) {
-    if (!MemeEmplacement(source, destination))
-        SupprimerFichier(destination);
-    CopierFichier(source, destination);
+// Copie l'image choisie sous le nom de la diapo : à côté, puis par renommage, si bien qu'un
+// échec (disque plein...) laisse l'ancienne image intacte. Rend faux, après l'avoir dit, quand
+// l'image n'a pas pu être écrite. Une image choisie dans le projet sous ce nom y est déjà.
+bool CopierDansLeProjet(Editeur& editeur, const QString& source, const QString& destination) {
+    if (MemeEmplacement(source, destination))
+        return true;
+    std::error_code erreur;
+    if (CopierFichier(source, destination, &erreur, Synchroniser::Oui))
+        return true;
+    editeur.dialogues().message(QStringLiteral("ERREUR"),
+                                QStringLiteral("L'image n'a pas pu être copiée dans le "
+                                               "diaporama :") +
+                                    CRLF + QDir::toNativeSeparators(destination) + CRLF +
+                                    TexteErreurFichier(erreur),
+                                Boutons::OK, Icone::Critique);
+    return false;
 }
 
 QString CheminDe(const QString& dossier, const QString& fichier) {
@@ -51,11 +63,12 @@ bool ValiderAjout(Editeur& editeur, const QString& dossier, const QString& fichi
         if (!quitter)
             return false;
     }
+    const QString type = TypeDuFichier(fichier);
+    if (!CopierDansLeProjet(editeur, CheminDe(dossier, fichier),
+                            CheminImageDiapo(editeur.RepImage, editeur.NbSprite, type)))
+        return false;
     editeur.InsertTexte = commentaire;
-    editeur.InsertTypeImage = TypeDuFichier(fichier);
-    CopierDansLeProjet(
-        CheminDe(dossier, fichier),
-        CheminImageDiapo(editeur.RepImage, editeur.NbSprite, editeur.InsertTypeImage));
+    editeur.InsertTypeImage = type;
     ++editeur.NbSprite;
     return true;
 }
@@ -67,9 +80,12 @@ bool ValiderChangement(Editeur& editeur, const QString& dossier, const QString& 
         editeur.InsertTypeImage = Abandon;
         return true;
     }
-    editeur.InsertTypeImage = TypeDuFichier(fichier);
-    CopierDansLeProjet(
-        CheminDe(dossier, fichier),
-        CheminImageDiapo(editeur.RepImage, editeur.NumeroDiapo, editeur.InsertTypeImage));
+    const QString type = TypeDuFichier(fichier);
+    // Sans copie, la diapo garde son image : c'est un abandon, jamais un changement de type.
+    editeur.InsertTypeImage = Abandon;
+    if (!CopierDansLeProjet(editeur, CheminDe(dossier, fichier),
+                            CheminImageDiapo(editeur.RepImage, editeur.NumeroDiapo, type)))
+        return false;
+    editeur.InsertTypeImage = type;
     return true;
 }

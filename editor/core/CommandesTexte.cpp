@@ -7,6 +7,7 @@
 #include "FormatCommentaire.h"
 #include "NombresVB.h"
 #include "RTF.h"
+#include "UneLigne.h"
 
 #include <QTextDocument>
 
@@ -180,7 +181,9 @@ void CommandesTexte::Coller(const QString& pressePapiers, QTextCursor& selection
 }
 
 void CommandesTexte::PerteFocusEntete(const QString& texte) {
-    m_editeur.Entete = texte;
-    m_editeur.txtEntete = texte;
+    // L'entête tient sur une ligne : un saut de ligne collé devient une espace.
+    const QString ligne = SurUneLigne(texte, QStringLiteral(" "));
+    m_editeur.Entete = ligne;
+    m_editeur.txtEntete = ligne;
     m_editeur.IndEnregistrer = false;
 }

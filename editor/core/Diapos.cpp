@@ -5,6 +5,7 @@
 #include "Editeur.h"
 #include "Fenetres.h"
 #include "Fichiers.h"
+#include "UneLigne.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -51,11 +52,7 @@ void Ajouter(Editeur& e) {
     e.NumeroDiapo = e.NbSprite - 1;
     e.TypeImage[e.NumeroDiapo] = e.InsertTypeImage;
     // Le commentaire tient sur une ligne : les fins de ligne tapées deviennent des « <br> ».
-    QString texte = e.InsertTexte;
-    texte.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
-    texte.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    texte.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
-    e.Info[e.NumeroDiapo] = texte;
+    e.Info[e.NumeroDiapo] = SurUneLigne(e.InsertTexte, QStringLiteral("<br>"));
     e.lblNbDiapo = QString::number(e.NbSprite);
     e.IndEnregistrer = false;
     e.IndHTML = false;
@@ -74,6 +71,7 @@ void Changer(Editeur& e) {
     const QString autre = e.InsertTypeImage == QStringLiteral(".gif") ? QStringLiteral(".jpg")
                                                                       : QStringLiteral(".gif");
     SupprimerFichier(CheminImageDiapo(e.RepImage, e.NumeroDiapo, autre));
+    e.copieSecours().NoterModification();
     e.AfficherDiapo();
 }
 
@@ -88,7 +86,7 @@ void ArreterLeDecalage(Editeur& e, int i, const std::error_code& erreur) {
         QStringLiteral("L'image de la diapo %1 n'a pas pu être déplacée à la place %2 :")
                 .arg(i + 1)
                 .arg(i) +
-            CRLF + QString::fromStdString(erreur.message()) + CRLF + CRLF +
+            CRLF + TexteErreurFichier(erreur) + CRLF + CRLF +
             QStringLiteral("La diapo %1 reste vide et les diapos suivantes gardent leur numéro. "
                            "Supprimez la diapo %1 une fois le problème réglé.")
                 .arg(i),

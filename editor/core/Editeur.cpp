@@ -10,6 +10,7 @@
 #include "Modeles.h"
 #include "NombresVB.h"
 #include "Projet.h"
+#include "Recuperation.h"
 
 #include <QDir>
 
@@ -154,6 +155,9 @@ void Editeur::ChangerDiapo() {
 void Editeur::SupprimerDiapo() {
     Diapos::Supprimer(*this);
 }
+void Editeur::RecupererCopieSecours() {
+    Recuperation::AuDemarrage(*this);
+}
 bool Editeur::RestaurerModele() {
     return Modeles::RestaurerModele(m_dialogues, m_dossierProgramme);
 }
@@ -162,7 +166,9 @@ bool Editeur::RestaurerModele() {
 // Démarrage et fin
 
 bool Editeur::DemanderEnregistrement() {
-    if (!IndOuverture || IndEnregistrer)
+    // Une image changée ne marque pas le projet non enregistré, mais l'ancienne n'existe plus
+    // que dans la copie de secours : on demande aussi.
+    if (!IndOuverture || (IndEnregistrer && !m_secours.modifie()))
         return true;
     const bool oui = m_dialogues.question(QStringLiteral("Projet en cours"),
                                           QStringLiteral("Un projet est en cours") + CRLF +

@@ -125,6 +125,8 @@ public:
     bool BoutonQuitter();
     // Fermeture de la fenêtre par son cadre : les modifications non enregistrées sont abandonnées.
     void FermetureFenetre();
+    // Au démarrage : ce qu'une séance arrêtée brutalement a laissé dans la copie de secours.
+    void RecupererCopieSecours();
     // Copie le projet par défaut depuis « Restaurer » après accord ; rend vrai s'il est revenu.
     bool RestaurerModele();
 

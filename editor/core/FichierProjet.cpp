@@ -2,6 +2,7 @@
 
 #include "FichierTexte.h"
 #include "NombresVB.h"
+#include "UneLigne.h"
 
 #include <cmath>
 
@@ -18,8 +19,18 @@ LectureProjet LireFichierProjet(const QString& chemin) {
         return r;
     }
 
-    // Sans ligne de nombre, ou sans nombre dessus, le projet compte zéro diapo.
-    const QString ligneNombre = lignes->size() >= 3 ? lignes->at(2) : QString();
+    // Les quatre lignes d'en-tête doivent être là : un fichier vide ou coupé n'est pas un projet
+    // sans diapo, et l'enregistrer l'écraserait. Les lignes 1 et 2 sont indicatives, leur texte
+    // importe peu ; la 3 et la 4 portent leur clé.
+    if (lignes->size() < 4 || !lignes->at(2).startsWith(QLatin1String("NbSprite=")) ||
+        !lignes->at(3).startsWith(QLatin1String("Tag="))) {
+        r.raison = QStringLiteral("Il lui manque les lignes d'en-tête d'un projet (« Nom= », "
+                                  "« Repertoire= », « NbSprite= », « Tag= ») : il est vide ou "
+                                  "endommagé.");
+        return r;
+    }
+    // Une ligne sans nombre après « NbSprite= » compte zéro diapo.
+    const QString ligneNombre = lignes->at(2);
     const double valeur = ValeurTexte(ligneNombre.mid(9));
     if (!std::isfinite(valeur) || valeur < -0.5 || valeur > NbDiaposMax + 0.5) {
         r.raison = QStringLiteral("Le nombre de diapositives indiqué (%1) doit être compris "
@@ -49,17 +60,39 @@ LectureProjet LireFichierProjet(const QString& chemin) {
                        .arg(presents);
         return r;
     }
-    r.entete = lignes->at(3).mid(4);
-    r.infos = lignes->mid(4, n);
+    // Un séparateur de ligne Unicode (écrit « &#8232; » dans un fichier fait à la main) serait
+    // un saut de ligne dans l'éditeur : il en devient un vrai.
+    const auto sansSeparateurs = [](QString texte, const QString& saut) {
+        return texte.replace(QChar(0x2028), saut).replace(QChar(0x2029), saut);
+    };
+    r.entete = sansSeparateurs(lignes->at(3).mid(4), QStringLiteral(" "));
+    for (const QString& info : lignes->mid(4, n))
+        r.infos << sansSeparateurs(info, QStringLiteral("<br>"));
     r.accepte = true;
     return r;
 }
 
 bool EcrireFichierProjet(const QString& chemin, const ContenuProjet& contenu, QString* erreur) {
+    // Un saut de ligne dans l'entête ou un commentaire décalerait toutes les lignes suivantes à
+    // la relecture : un tel fichier n'est jamais écrit.
+    const auto refuser = [&](const QString& quoi) {
+        if (erreur)
+            *erreur =
+                quoi + QStringLiteral(" contient un saut de ligne ou un caractère nul : le projet "
+                                      "ne serait pas relu tel quel. Il n'a pas été écrit.");
+        return false;
+    };
+    if (!TientSurUneLigne(contenu.entete))
+        return refuser(QStringLiteral("L'entête du diaporama"));
+    for (int i = 0; i < contenu.nbSprite; ++i)
+        if (!TientSurUneLigne(contenu.infos[i]))
+            return refuser(QStringLiteral("Le commentaire de la diapo %1").arg(i));
     QStringList lignes;
     lignes.reserve(4 + contenu.nbSprite);
-    lignes << QStringLiteral("Nom=") + contenu.nom
-           << QStringLiteral("Repertoire=") + contenu.repertoire
+    // Le nom et le dossier ne sont jamais relus : un caractère de contrôle dans le nom d'un
+    // dossier n'empêche pas d'enregistrer.
+    lignes << QStringLiteral("Nom=") + SurUneLigne(contenu.nom, QStringLiteral(" "))
+           << QStringLiteral("Repertoire=") + SurUneLigne(contenu.repertoire, QStringLiteral(" "))
            << QStringLiteral("NbSprite=") + QString::number(contenu.nbSprite)
            << QStringLiteral("Tag=") + contenu.entete;
     for (int i = 0; i < contenu.nbSprite; ++i)

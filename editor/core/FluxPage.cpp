@@ -88,6 +88,8 @@ void CreerHTML(Editeur& e) {
     CopierFichier(programme + QStringLiteral("/sohifrm2.wav"),
                   e.RepertoireProjet + QStringLiteral("/sohifrm2.wav"));
     e.IndHTML = true;
+    if (e.copieSecours().projet() == e.RepImage)
+        e.copieSecours().ActualiserPage();
     dialogues.ouvrirAvecShell(page);
 }
 

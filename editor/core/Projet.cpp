@@ -1,9 +1,11 @@
 #include "Projet.h"
 
+#include "CopieSecours.h"
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "FichierProjet.h"
 #include "Fichiers.h"
+#include "UneLigne.h"
 
 #include <QDir>
 
@@ -77,11 +79,19 @@ bool Enregistrer(Editeur& e) {
     contenu.entete = e.Entete;
     contenu.infos = e.Info.data();
     // Le fichier est écrit avant d'effacer la copie de secours : si l'écriture échoue, l'ancien
-    // fichier et la copie restent intacts.
+    // fichier et la copie restent intacts. La copie sait qu'un enregistrement commence : après
+    // un arrêt brutal, le démarrage suivant verra si le fichier de projet a changé.
     e.ErreurEcriture.clear();
-    if (!EcrireFichierProjet(e.RepImage + QStringLiteral(".cin"), contenu, &e.ErreurEcriture))
+    CopieSecours& secours = e.copieSecours();
+    const bool marquee = secours.projet() == e.RepImage;
+    if (marquee)
+        secours.MarquerEnregistrement();
+    if (!EcrireFichierProjet(e.RepImage + QStringLiteral(".cin"), contenu, &e.ErreurEcriture)) {
+        if (marquee)
+            secours.EnregistrementManque();
         return false;
-    e.copieSecours().Supprimer(e.TypeImageSecours);
+    }
+    secours.Supprimer();
     e.IndEnregistrer = true;
     return true;
 }
@@ -97,12 +107,75 @@ bool SignalerEchecEnregistrement(Editeur& e) {
 }
 
 bool PrendreCopieSecours(Editeur& e) {
-    return e.copieSecours().Prendre(e.RepImage, e.NbSprite, e.TypeImage, e.TypeImageSecours,
-                                    &e.dialogues());
+    CopieSecours& secours = e.copieSecours();
+    const bool complete =
+        secours.Prendre(e.RepImage, e.NbSprite, e.TypeImage, e.TypeImageSecours, &e.dialogues());
+    if (!secours.copieMiseDeCote().isEmpty())
+        e.dialogues().message(
+            QStringLiteral("COPIE DE SECOURS"),
+            QStringLiteral("Une copie de secours encore utile a été trouvée dans le dossier des "
+                           "copies de secours.") +
+                CRLF + QStringLiteral("Elle n'a pas été effacée : elle est rangée dans") + CRLF +
+                QDir::toNativeSeparators(secours.copieMiseDeCote()),
+            Boutons::OK, Icone::Exclamation);
+    if (!complete)
+        e.dialogues().message(
+            QStringLiteral("ATTENTION"),
+            QStringLiteral("La copie de secours du diaporama « %1 » n'a pas pu être prise "
+                           "entièrement :")
+                    .arg(e.NomProjet) +
+                CRLF + QDir::toNativeSeparators(secours.manifeste()->echec) + CRLF +
+                QStringLiteral("n'a pas pu être copié dans") + CRLF +
+                QDir::toNativeSeparators(secours.dossier()) + CRLF + CRLF +
+                QStringLiteral("Tant que le diaporama n'est pas enregistré, ses modifications ne "
+                               "pourront pas être abandonnées."),
+            Boutons::OK, Icone::Exclamation);
+    return complete;
 }
 
 void AnnulerModifications(Editeur& e) {
-    e.copieSecours().Restaurer(e.NbSprite, e.TypeImage, e.TypeImageSecours);
+    CopieSecours& secours = e.copieSecours();
+    const QString nom = secours.manifeste() ? secours.manifeste()->nomProjet() : QString();
+    switch (secours.Restaurer(e.NbSprite, e.TypeImage, &e.dialogues())) {
+    case CopieSecours::Resultat::Rien:
+    case CopieSecours::Resultat::Faite:
+        break;
+    case CopieSecours::Resultat::Incomplete: {
+        // Remettre une partie seulement mêlerait l'ancien et le nouveau : rien ne bouge.
+        const QString rangee = secours.MettreDeCote();
+        e.dialogues().message(
+            QStringLiteral("ATTENTION"),
+            QStringLiteral("Les modifications du diaporama « %1 » n'ont pas pu être "
+                           "abandonnées : sa copie de secours n'avait pas pu être prise "
+                           "entièrement.")
+                    .arg(nom) +
+                CRLF + QStringLiteral("Le diaporama garde son état actuel.") +
+                (rangee.isEmpty()
+                     ? QString()
+                     : CRLF + CRLF + QStringLiteral("Ce qui avait été copié est gardé dans") +
+                           CRLF + QDir::toNativeSeparators(rangee)),
+            Boutons::OK, Icone::Exclamation);
+        break;
+    }
+    case CopieSecours::Resultat::Echec: {
+        QStringList fichiers;
+        for (const QString& f : secours.echecs())
+            fichiers << QDir::toNativeSeparators(f);
+        e.dialogues().message(
+            QStringLiteral("ERREUR"),
+            QStringLiteral("Le diaporama « %1 » n'a pas pu être remis entièrement dans l'état de "
+                           "son dernier enregistrement. Ces fichiers n'ont pas pu être remis en "
+                           "place :")
+                    .arg(nom) +
+                CRLF + fichiers.join(CRLF) + CRLF + CRLF +
+                QStringLiteral("Rien n'est perdu : la copie de secours est gardée dans") + CRLF +
+                QDir::toNativeSeparators(secours.dossier()) + CRLF +
+                QStringLiteral("et Ostrelle finira de la remettre en place à son prochain "
+                               "démarrage."),
+            Boutons::OK, Icone::Critique);
+        break;
+    }
+    }
     e.IndEnregistrer = true;
 }
 
@@ -110,7 +183,7 @@ void CommandeEnregistrer(Editeur& e) {
     if (!e.IndOuverture)
         return;
     e.RichVersHTML();
-    e.Entete = e.txtEntete;
+    e.Entete = SurUneLigne(e.txtEntete, QStringLiteral(" "));
     if (e.NomProjet == ProjetDefaut) {
         e.dialogues().message(QStringLiteral("ENREGISTREMENT IMPOSSIBLE"),
                               QStringLiteral("Choisissez un nom de diaporama !") + CRLF +

@@ -6,6 +6,7 @@
 #include "Editeur.h"
 #include "FenetresQt.h"
 #include "Programme.h"
+#include "UneLigne.h"
 #include "ZoneImage.h"
 
 #include <QClipboard>
@@ -181,8 +182,16 @@ QWidget* frmPrincipal::ConstruirePanneauInfos() {
     lblTag->setBuddy(m_txtEntete);
     colonne->addWidget(lblTag);
     colonne->addWidget(m_txtEntete);
-    connect(m_txtEntete, &QLineEdit::textEdited, this,
-            [this](const QString& texte) { m_editeur.txtEntete = texte; });
+    connect(m_txtEntete, &QLineEdit::textEdited, this, [this](const QString& texte) {
+        // Un QLineEdit garde un saut de ligne collé : l'entête tient sur une ligne.
+        const QString ligne = SurUneLigne(texte, QStringLiteral(" "));
+        if (ligne != texte) {
+            const int curseur = m_txtEntete->cursorPosition();
+            m_txtEntete->setText(ligne);
+            m_txtEntete->setCursorPosition(std::min<int>(curseur, ligne.size()));
+        }
+        m_editeur.txtEntete = ligne;
+    });
     m_txtEntete->installEventFilter(this);
 
     auto* navigation = new QHBoxLayout;

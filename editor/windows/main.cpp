@@ -8,6 +8,7 @@
 #include "frmPrincipal.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -28,5 +29,8 @@ int main(int argc, char* argv[]) {
     frmPrincipal fenetre(editeur);
     dialogues.definirParent(&fenetre);
     fenetre.showMaximized();
+    // Une séance arrêtée brutalement a pu laisser une copie de secours : on s'en occupe une fois
+    // la fenêtre montrée, pour que la question paraisse devant elle.
+    QTimer::singleShot(0, &fenetre, [&editeur] { editeur.RecupererCopieSecours(); });
     return application.exec();
 }

@@ -15,6 +15,7 @@ private slots:
     void referencesLaisseesTelles();
     void octetsQuelconquesInchanges();
     void texteQuelconqueInchange();
+    void texteAvecReferencesTapees();
 };
 
 void TestWindows1252::chaqueOctetFaitLAllerRetour() {
@@ -63,6 +64,14 @@ void TestWindows1252::caracteresHorsPage_data() {
     QTest::newRow("contrôle C1 défini ailleurs") << QString(QChar(0x80)) << QByteArray("&#128;");
     QTest::newRow("mélange") << QStringLiteral("é€Ωa") << QByteArray("\xE9\x80&#937;a");
     QTest::newRow("référence tapée avant") << QStringLiteral("&#12Ω") << QByteArray("&#12&#937;");
+    // Un texte qui ressemble à une référence serait relu comme le caractère : son esperluette
+    // s'écrit elle-même en référence.
+    QTest::newRow("référence tapée") << QStringLiteral("a&#937;b") << QByteArray("a&#38;#937;b");
+    QTest::newRow("esperluette tapée en référence")
+        << QStringLiteral("&#38;") << QByteArray("&#38;#38;");
+    QTest::newRow("séparateur tapé") << QStringLiteral("&#8233;") << QByteArray("&#38;#8233;");
+    QTest::newRow("esperluette ordinaire")
+        << QStringLiteral("Tom & Jerry") << QByteArray("Tom & Jerry");
 }
 
 void TestWindows1252::caracteresHorsPage() {
@@ -127,6 +136,21 @@ void TestWindows1252::texteQuelconqueInchange() {
     // Une moitié de paire seule n'est pas un caractère : elle devient le caractère de
     // remplacement plutôt qu'un octet faux.
     QCOMPARE(EncoderWindows1252(QString(QChar(0xD83D)) + u'a'), QByteArray("&#65533;a"));
+}
+
+// Avec « # » et des chiffres, le hasard tape des références : elles se relisent aussi telles
+// qu'elles ont été tapées.
+void TestWindows1252::texteAvecReferencesTapees() {
+    QRandomGenerator alea(8233);
+    const char32_t choix[] = {U'&', U'#', U';', U'3', U'8', U'9', U'7', U'2', U'Ω', U'é', U'x'};
+    for (int essai = 0; essai < 5000; ++essai) {
+        std::u32string s;
+        const int n = alea.bounded(12);
+        for (int i = 0; i < n; ++i)
+            s += choix[alea.bounded(int(std::size(choix)))];
+        const QString texte = QString::fromStdU32String(s);
+        QCOMPARE(DecoderWindows1252(EncoderWindows1252(texte)), texte);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestWindows1252)

@@ -128,6 +128,11 @@ void TestConversionProprietes::allerRetourStable() {
         QTextDocument depart;
         PreparerDocumentCommentaire(depart);
         tirage.Remplir(depart, 10, 2);
+        // L'éditeur n'a qu'une sorte de saut : un passage à la ligne collé devient une fin de
+        // paragraphe (il s'écrirait « <br> », qui revient en fin de paragraphe).
+        for (QTextCursor c = depart.find(QString(QChar(0x2028))); !c.isNull();
+             c = depart.find(QString(QChar(0x2028)), c))
+            c.insertBlock();
         const QString html = ConvertirRichVersHTML(depart);
 
         QTextDocument retour;

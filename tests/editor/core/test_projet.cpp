@@ -144,11 +144,8 @@ void TestProjet::ligneDuNombre() {
     if (nombre > 0)
         QCOMPARE(l.infos.first(), QString("un"));
 
-    // Sans ligne de nombre du tout : zéro diapo, comme une ligne sans nombre.
-    EcrireOctets(bac.projets + "/Q.cin", "Nom=Q\r\nRepertoire=x\r\n");
-    const LectureProjet sans = LireFichierProjet(bac.projets + "/Q.cin");
-    QVERIFY(sans.accepte);
-    QCOMPARE(sans.nbSprite, 0);
+    // Sans ligne de nombre du tout, le fichier n'est pas un projet vide mais un projet abîmé
+    // (fichiersEndommages).
 }
 
 void TestProjet::zeroDiapoLaisseLEtat() {
@@ -193,7 +190,13 @@ void TestProjet::fichiersEndommages_data() {
     QTest::newRow("commentaires manquants") << tete + "NbSprite=3\r\nTag=t\r\nun\r\ndeux\r\n"
                                             << "ne contient que 2";
     QTest::newRow("entete manquante") << tete + "NbSprite=1\r\n"
-                                      << "ne contient que 0";
+                                      << "lignes d'en-tête";
+    QTest::newRow("vide") << QByteArray() << "lignes d'en-tête";
+    QTest::newRow("sans ligne de nombre") << tete << "lignes d'en-tête";
+    QTest::newRow("sans clé NbSprite") << tete + "3\r\nTag=t\r\na\r\nb\r\nc\r\n"
+                                       << "lignes d'en-tête";
+    QTest::newRow("sans clé Tag") << tete + "NbSprite=0\r\nEntete\r\n"
+                                  << "lignes d'en-tête";
     QByteArray binaire = tete + "NbSprite=1\r\nTag=t\r\n";
     binaire.append('\0').append("\x01\x02\xFF\r\n");
     QTest::newRow("binaire") << binaire << "binaires";

@@ -253,6 +253,16 @@ void TestMiseEnForme::entete() {
     f.texte->setFocus(); // l'entête perd le focus
     QCOMPARE(f.editeur.Entete, QString("Nouvel entete"));
     QVERIFY(!f.editeur.IndEnregistrer);
+
+    // Une ligne copiée emporte son saut de ligne : collée, elle devient une espace.
+    entete->setFocus();
+    entete->selectAll();
+    QGuiApplication::clipboard()->setText("Nos vacances\r\nà la mer\n");
+    QTest::keySequence(entete, QKeySequence::Paste);
+    QCOMPARE(entete->text(), QString("Nos vacances à la mer "));
+    QCOMPARE(f.editeur.txtEntete, QString("Nos vacances à la mer "));
+    f.texte->setFocus();
+    QCOMPARE(f.editeur.Entete, QString("Nos vacances à la mer "));
 }
 
 QTEST_MAIN(TestMiseEnForme)
