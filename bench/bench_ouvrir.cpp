@@ -1,5 +1,8 @@
 // Ouvrir un projet de 200 grandes diapos : l'essentiel du temps est la copie de secours. On la
 // compare à un « cp » des mêmes 203 fichiers, lancé dans la même exécution, tours alternés.
+// Puis l'abandon des modifications (la première diapo supprimée, toutes les suivantes
+// décalées) : il ne doit pas être plus lent que l'ouverture, la copie de secours sur le même
+// disque que le projet, puis sur un autre (/dev/shm, un tmpfs) quand il existe.
 // Usage : bench_ouvrir [nombre de tours]
 
 #include "DialoguesMuets.h"
@@ -94,7 +97,8 @@ QByteArray Lire(const QString& chemin) {
 void Verifier(const QString& quoi, const QString& dossier,
               const QMap<QString, const QByteArray*>& attendus) {
     const QDir d(dossier);
-    const QStringList presents = d.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QStringList presents = d.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    presents.removeAll(QStringLiteral("manifeste")); // la description de la copie de secours
     if (presents.size() != attendus.size())
         Echec(QStringLiteral("%1 : %2 fichiers au lieu de %3 dans %4")
                   .arg(quoi)
@@ -204,12 +208,18 @@ int Mesurer(int argc, char** argv) {
                 static_cast<long long>(sources.size()));
     std::fflush(stdout);
 
-    const auto mesurerCp = [&]() -> Mesure {
+    // remplacer : les fichiers sont déjà là, « cp » les remplace (comme l'annulation remplace
+    // ceux du projet) ; sinon le dossier est vide.
+    const auto mesurerCpDe = [&](const QStringList& depart, bool remplacer) -> Mesure {
         Vider(destinationCp);
+        if (remplacer)
+            for (const QString& source : sources)
+                QFile::copy(source,
+                            destinationCp + QLatin1Char('/') + QFileInfo(source).fileName());
         ::sync();
         QProcess cp;
         cp.setProgram(QStringLiteral("cp"));
-        cp.setArguments(QStringList(sources) << destinationCp);
+        cp.setArguments(QStringList(depart) << destinationCp);
         const qint64 processeurAvant = TempsProcesseur(RUSAGE_CHILDREN);
         QElapsedTimer chrono;
         chrono.start();
@@ -224,50 +234,98 @@ int Mesurer(int argc, char** argv) {
         Verifier(QStringLiteral("cp"), destinationCp, attendusCp);
         return {ns, processeur};
     };
+    const auto mesurerCp = [&]() { return mesurerCpDe(sources, false); };
 
-    const auto mesurerOuverture = [&]() -> Mesure {
-        Vider(secours);
+    // Ouvre le projet (mesuré), supprime la première diapo comme l'utilisateur (non mesuré)
+    // puis abandonne les modifications (mesuré) : le projet doit revenir octet pour octet.
+    struct Tour {
+        Mesure ouvrir, annuler;
+    };
+    const auto mesurerOuvertureEtAnnulation = [&](const QString& dossierSecours) -> Tour {
+        Vider(dossierSecours);
         ::sync();
         DialoguesMuets dialogues;
-        Editeur editeur(dialogues, programme, secours);
+        Editeur editeur(dialogues, programme, dossierSecours);
         editeur.NomProjet = QStringLiteral("Banc");
         editeur.RepertoireProjet = projet;
-        const qint64 processeurAvant = TempsProcesseur(RUSAGE_SELF);
+        Tour tour;
+        qint64 processeurAvant = TempsProcesseur(RUSAGE_SELF);
         QElapsedTimer chrono;
         chrono.start();
         editeur.OuvrirProjet();
-        const qint64 ns = chrono.nsecsElapsed();
-        const qint64 processeur = TempsProcesseur(RUSAGE_SELF) - processeurAvant;
+        tour.ouvrir = {chrono.nsecsElapsed(), TempsProcesseur(RUSAGE_SELF) - processeurAvant};
         if (dialogues.messages > 0)
             Echec(QStringLiteral("l'ouverture a affiché un message : ") + dialogues.dernier);
         if (!editeur.IndOuverture || editeur.NbSprite != NbDiapos ||
             !editeur.copieSecours().complete() ||
             editeur.copieSecours().manifeste()->images.size() != NbDiapos)
-            Echec(QStringLiteral("projet mal ouvert : %1 diapos, %2 images en secours")
-                      .arg(editeur.NbSprite)
-                      .arg(editeur.copieSecours().manifeste()->images.size()));
-        Verifier(QStringLiteral("copie de secours"), secours, attendusSecours);
-        return {ns, processeur};
+            Echec(QStringLiteral("projet mal ouvert : %1 diapos").arg(editeur.NbSprite));
+        Verifier(QStringLiteral("copie de secours"), dossierSecours, attendusSecours);
+
+        dialogues.reponse = Reponse::Oui;
+        editeur.SupprimerDiapo();
+        if (editeur.NbSprite != NbDiapos - 1 || dialogues.questions != 1)
+            Echec(QStringLiteral("la suppression de la diapo 0 n'a pas eu lieu"));
+        ::sync();
+        processeurAvant = TempsProcesseur(RUSAGE_SELF);
+        chrono.restart();
+        editeur.AnnulerModifications();
+        tour.annuler = {chrono.nsecsElapsed(), TempsProcesseur(RUSAGE_SELF) - processeurAvant};
+        if (dialogues.messages > 0)
+            Echec(QStringLiteral("l'annulation a affiché un message : ") + dialogues.dernier);
+        Verifier(QStringLiteral("projet remis"), projet, attendusCp);
+        if (QDir(dossierSecours).entryList(QDir::Files).size() != 0)
+            Echec(QStringLiteral("la copie de secours est restée après l'annulation"));
+        return tour;
     };
+
+    // Une copie de secours sur un autre système de fichiers, quand la machine en a un.
+    // La référence de l'annulation est alors « cp » des mêmes fichiers depuis cet autre disque.
+    QString secoursAilleurs;
+    QStringList sourcesAilleurs;
+    QTemporaryDir ailleurs(QStringLiteral("/dev/shm/bench_ouvrir-XXXXXX"));
+    if (ailleurs.isValid()) {
+        secoursAilleurs = ailleurs.filePath(QStringLiteral("secours"));
+        const QString copie = ailleurs.filePath(QStringLiteral("source"));
+        QDir().mkpath(secoursAilleurs);
+        QDir().mkpath(copie);
+        for (const QString& source : sources) {
+            const QString cible = copie + QLatin1Char('/') + QFileInfo(source).fileName();
+            if (!QFile::copy(source, cible))
+                Echec(QStringLiteral("copie impossible vers ") + cible);
+            sourcesAilleurs << cible;
+        }
+    }
 
     // Un tour de chaque pour chauffer le cache et les bibliothèques, non compté.
     mesurerCp();
-    mesurerOuverture();
+    mesurerOuvertureEtAnnulation(secours);
 
-    std::vector<Mesure> cp, ouvrir;
+    std::vector<Mesure> cp, ouvrir, annuler, ouvrirAilleurs, annulerAilleurs, cpAilleurs;
     for (int t = 0; t < tours; ++t) {
         // L'ordre alterne, pour qu'aucun des deux ne profite toujours de la place du premier.
-        if (t % 2 == 0) {
+        if (t % 2 == 0)
             cp.push_back(mesurerCp());
-            ouvrir.push_back(mesurerOuverture());
-        } else {
-            ouvrir.push_back(mesurerOuverture());
+        const Tour tour = mesurerOuvertureEtAnnulation(secours);
+        ouvrir.push_back(tour.ouvrir);
+        annuler.push_back(tour.annuler);
+        if (t % 2 == 1)
             cp.push_back(mesurerCp());
-        }
-        std::printf("  tour %d : OuvrirProjet %8.1f ms (processeur %6.1f)   cp %8.1f ms "
-                    "(processeur %6.1f)\n",
-                    t + 1, Ms(ouvrir.back().ns), Ms(ouvrir.back().processeur), Ms(cp.back().ns),
-                    Ms(cp.back().processeur));
+        std::printf("  tour %d : OuvrirProjet %8.1f ms (processeur %6.1f)   annuler %7.1f ms   "
+                    "cp %8.1f ms (processeur %6.1f)\n",
+                    t + 1, Ms(tour.ouvrir.ns), Ms(tour.ouvrir.processeur), Ms(tour.annuler.ns),
+                    Ms(cp.back().ns), Ms(cp.back().processeur));
+        std::fflush(stdout);
+    }
+    // L'autre disque à part, après : ses écritures ne troublent pas les tours précédents.
+    for (int t = 0; t < tours && !secoursAilleurs.isEmpty(); ++t) {
+        const Tour autre = mesurerOuvertureEtAnnulation(secoursAilleurs);
+        ouvrirAilleurs.push_back(autre.ouvrir);
+        annulerAilleurs.push_back(autre.annuler);
+        cpAilleurs.push_back(mesurerCpDe(sourcesAilleurs, true));
+        std::printf("           copie de secours sur un autre disque : ouvrir %8.1f ms   "
+                    "annuler %8.1f ms   cp de l'autre disque %8.1f ms\n",
+                    Ms(autre.ouvrir.ns), Ms(autre.annuler.ns), Ms(cpAilleurs.back().ns));
         std::fflush(stdout);
     }
     Vider(destinationCp);
@@ -287,6 +345,23 @@ int Mesurer(int argc, char** argv) {
     std::printf("OuvrirProjet : %.0f ms   cp : %.0f ms   rapport : %.2f (objectif <= %.1f) %s\n",
                 Ms(medOuvrir), Ms(medCp), rapport, Objectif,
                 rapport <= Objectif ? "atteint" : "DÉPASSÉ");
+    const double medAnnuler = Mediane(annuler, duree);
+    std::printf("AnnulerModifications (même disque) : %.1f ms, %.2f fois l'ouverture "
+                "(objectif <= 1) %s\n",
+                Ms(medAnnuler), medAnnuler / medOuvrir,
+                medAnnuler <= medOuvrir ? "atteint" : "DÉPASSÉ");
+    if (!ouvrirAilleurs.empty()) {
+        const double o = Mediane(ouvrirAilleurs, duree);
+        const double a = Mediane(annulerAilleurs, duree);
+        const double c = Mediane(cpAilleurs, duree);
+        // Ouvrir écrit alors en mémoire (tmpfs), annuler écrit sur le disque du projet et y
+        // remplace les fichiers : sa référence est « cp » des mêmes fichiers depuis le tmpfs
+        // par-dessus ceux d'un dossier du disque.
+        std::printf("Copie de secours sur un autre disque (tmpfs) : OuvrirProjet %.0f ms (%.2f "
+                    "fois cp) ; AnnulerModifications %.0f ms, %.2f fois l'ouverture, %.2f fois "
+                    "« cp » des mêmes fichiers par-dessus ceux du disque (%.0f ms)\n",
+                    Ms(o), o / medCp, Ms(a), a / o, a / c, Ms(c));
+    }
     std::printf("(médianes sur %d tours, à chaud)\n", tours);
     return 0;
 }

@@ -130,6 +130,22 @@ bool CopierFichier(const QString& source, const QString& destination, std::error
     return reussite(erreur);
 }
 
+bool CopierVersNouveau(const QString& source, const QString& destination, std::error_code* erreur) {
+    const fs::path src = versChemin(source);
+    const fs::path dst = versChemin(destination);
+    std::error_code ec;
+    if (!fs::is_regular_file(src, ec))
+        return echec(erreur, ec ? ec : std::make_error_code(std::errc::invalid_argument));
+    if (fs::copy_file(src, dst, fs::copy_options::none, ec))
+        return reussite(erreur);
+    // Une destination qui existait n'est pas à nous : on n'y touche pas.
+    if (ec != std::errc::file_exists) {
+        std::error_code ignore;
+        fs::remove(dst, ignore);
+    }
+    return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
+}
+
 bool DeplacerFichier(const QString& source, const QString& destination, std::error_code* erreur) {
     const fs::path src = versChemin(source);
     const fs::path dst = versChemin(destination);
@@ -157,7 +173,8 @@ bool DeplacerFichier(const QString& source, const QString& destination, std::err
     return reussite(erreur);
 }
 
-bool MettreEnPlace(const QString& source, const QString& destination, std::error_code* erreur) {
+bool MettreEnPlace(const QString& source, const QString& destination, std::error_code* erreur,
+                   Synchroniser sync) {
     const fs::path src = versChemin(source);
     const fs::path dst = versChemin(destination);
     std::error_code ec;
@@ -170,9 +187,19 @@ bool MettreEnPlace(const QString& source, const QString& destination, std::error
         return reussite(erreur);
     if (ec != std::errc::cross_device_link)
         return echec(erreur, ec);
-    if (!copierPuisRenommer(src, dst, true, ec))
+    if (!copierPuisRenommer(src, dst, sync == Synchroniser::Oui, ec))
         return echec(erreur, ec);
     return reussite(erreur);
+}
+
+bool SynchroniserDisque(const QString& dossier) {
+    const int fd =
+        ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 bool MemeEmplacement(const QString& a, const QString& b) {

@@ -21,16 +21,25 @@ enum class Synchroniser { Non, Oui };
 bool CopierFichier(const QString& source, const QString& destination,
                    std::error_code* erreur = nullptr, Synchroniser sync = Synchroniser::Non);
 
+// Copie vers un fichier qui n'existe pas encore (il n'y a rien à protéger : pas de détour par
+// un nom caché). Échoue si la destination existe ; une copie manquée est effacée.
+bool CopierVersNouveau(const QString& source, const QString& destination,
+                       std::error_code* erreur = nullptr);
+
 // Déplace (renomme) en remplaçant la destination d'un coup. Entre deux volumes : copie à côté
 // de la destination, renommage par-dessus, puis seulement suppression de la source.
 bool DeplacerFichier(const QString& source, const QString& destination,
                      std::error_code* erreur = nullptr);
 
 // Met la source à la place de la destination d'un coup : renommage sur le même volume (la
-// source disparaît) ; entre deux volumes, copie synchronisée à côté de la destination puis
-// renommage (la source reste, à l'appelant de l'effacer quand tout est en place).
+// source disparaît) ; entre deux volumes, copie à côté de la destination puis renommage (la
+// source reste, à l'appelant de l'effacer quand tout est en place). Sans synchronisation, un
+// appelant qui en met beaucoup en place synchronise le disque une fois à la fin.
 bool MettreEnPlace(const QString& source, const QString& destination,
-                   std::error_code* erreur = nullptr);
+                   std::error_code* erreur = nullptr, Synchroniser sync = Synchroniser::Oui);
+
+// Attend que tout ce qui a été écrit sur le disque de ce dossier y soit vraiment.
+bool SynchroniserDisque(const QString& dossier);
 
 // Le nom caché sous lequel une copie s'écrit à côté de sa destination.
 QString NomProvisoire(const QString& destination);

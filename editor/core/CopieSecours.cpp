@@ -130,7 +130,8 @@ bool CopieSecours::Prendre(const QString& repImage, int nbSprite, const TableDia
         // Un fichier absent (page jamais faite, image manquante) n'arrête rien.
         if (!QFileInfo(source).isFile())
             return false;
-        if (!CopierFichier(source, chemin(suffixe))) {
+        // Le dossier vient d'être vidé : les fichiers de la copie sont neufs.
+        if (!CopierVersNouveau(source, chemin(suffixe))) {
             m_manifeste->echec = source;
             return false;
         }
@@ -198,7 +199,7 @@ CopieSecours::Resultat CopieSecours::Restaurer(int nbSprite, const TableDiapos& 
     const auto remettre = [&](const QString& suffixe) {
         const QString source = chemin(suffixe);
         const QString cible = m.repImage + suffixe;
-        if (QFileInfo::exists(source) && !MettreEnPlace(source, cible))
+        if (QFileInfo::exists(source) && !MettreEnPlace(source, cible, nullptr, Synchroniser::Non))
             m_echecs << cible;
         // Le reste d'une copie entre deux volumes interrompue par un arrêt brutal.
         SupprimerFichier(NomProvisoire(cible));
@@ -230,7 +231,9 @@ CopieSecours::Resultat CopieSecours::Restaurer(int nbSprite, const TableDiapos& 
             for (const QString& ext : Extensions)
                 effacerEnTrop(i, ext);
     }
-    // La copie ne sert plus : ce qui en reste (copies entre deux volumes) s'en va.
+    // La copie ne sert plus : ce qui en reste (copies entre deux volumes) s'en va, une fois les
+    // fichiers remis bien écrits sur le disque du projet.
+    SynchroniserDisque(m.dossierProjet());
     for (const auto& [i, ext] : m.images) {
         SupprimerFichier(chemin(QString::number(i) + ext));
         suivi.avancer();
