@@ -146,29 +146,39 @@ bool CopierVersNouveau(const QString& source, const QString& destination, std::e
     return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
 }
 
+namespace {
+// Renomme src sur dst ; entre deux volumes, copie à côté de dst puis renommage par-dessus.
+// copie dit alors que la source est restée.
+bool remplacer(const fs::path& src, const fs::path& dst, bool sync, std::error_code& ec,
+               bool& copie) {
+    copie = false;
+    if (memeFichier(src, dst)) {
+        // rename() sur le même fichier « réussit » sans rien faire ; la copie de secours, elle,
+        // le détruirait. Dans les deux cas ce n'est pas un déplacement.
+        ec = std::make_error_code(std::errc::file_exists);
+        return false;
+    }
+    fs::rename(src, dst, ec);
+    if (!ec)
+        return true;
+    std::error_code ecType;
+    if (ec != std::errc::cross_device_link || !fs::is_regular_file(src, ecType))
+        return false;
+    copie = true;
+    return copierPuisRenommer(src, dst, sync, ec);
+}
+} // namespace
+
 bool DeplacerFichier(const QString& source, const QString& destination, std::error_code* erreur) {
     const fs::path src = versChemin(source);
-    const fs::path dst = versChemin(destination);
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(src, ec)))
         return echec(erreur, ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
-    // rename() sur le même fichier « réussit » sans rien faire ; la copie de secours, elle,
-    // le détruirait. Dans les deux cas ce n'est pas un déplacement.
-    if (memeFichier(src, dst))
-        return echec(erreur, std::errc::file_exists);
-    fs::rename(src, dst, ec);
-    if (!ec)
-        return reussite(erreur);
-    if (ec != std::errc::cross_device_link)
+    bool copie = false;
+    if (!remplacer(src, versChemin(destination), true, ec, copie))
         return echec(erreur, ec);
-    std::error_code ecType;
-    if (!fs::is_regular_file(src, ecType))
-        return echec(erreur, ec);
-    // Entre deux volumes : la copie remplace la destination d'un coup, et la source n'est
-    // supprimée qu'une fois la copie sûre.
-    if (!copierPuisRenommer(src, dst, true, ec))
-        return echec(erreur, ec);
-    if (!fs::remove(src, ec))
+    // Entre deux volumes, la source n'est supprimée qu'une fois la copie sûre.
+    if (copie && !fs::remove(src, ec))
         return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
     return reussite(erreur);
 }
@@ -176,18 +186,11 @@ bool DeplacerFichier(const QString& source, const QString& destination, std::err
 bool MettreEnPlace(const QString& source, const QString& destination, std::error_code* erreur,
                    Synchroniser sync) {
     const fs::path src = versChemin(source);
-    const fs::path dst = versChemin(destination);
     std::error_code ec;
     if (!fs::is_regular_file(fs::symlink_status(src, ec)))
         return echec(erreur, ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
-    if (memeFichier(src, dst))
-        return echec(erreur, std::errc::file_exists);
-    fs::rename(src, dst, ec);
-    if (!ec)
-        return reussite(erreur);
-    if (ec != std::errc::cross_device_link)
-        return echec(erreur, ec);
-    if (!copierPuisRenommer(src, dst, sync == Synchroniser::Oui, ec))
+    bool copie = false;
+    if (!remplacer(src, versChemin(destination), sync == Synchroniser::Oui, ec, copie))
         return echec(erreur, ec);
     return reussite(erreur);
 }

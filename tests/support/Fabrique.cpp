@@ -43,6 +43,21 @@ QMap<QString, QByteArray> Instantane(const QString& dossier) {
     return contenu;
 }
 
+void Reposer(const QString& dossier, const QMap<QString, QByteArray>& instantane) {
+    const QDir d(dossier);
+    for (const QString& nom : d.entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(d.filePath(nom));
+    for (auto it = instantane.begin(); it != instantane.end(); ++it)
+        EcrireOctets(d.filePath(it.key()), it.value());
+}
+
+QMap<QString, QByteArray> FichiersDeSecours(const QString& dossier) {
+    auto c = Instantane(dossier);
+    c.remove(QStringLiteral("verrou"));
+    c.remove(QStringLiteral("manifeste"));
+    return c;
+}
+
 Bac::Bac() {
     programme = racine.filePath(QStringLiteral("programme"));
     secours = racine.filePath(QStringLiteral("secours"));

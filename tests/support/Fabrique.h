@@ -15,6 +15,10 @@ void CreerImage(const QString& chemin, int largeur, int hauteur, QColor couleur 
 
 // Nom -> contenu de chaque fichier d'un dossier (sans les sous-dossiers).
 QMap<QString, QByteArray> Instantane(const QString& dossier);
+// Remet un dossier exactement dans l'état d'un instantané (fichiers en trop effacés).
+void Reposer(const QString& dossier, const QMap<QString, QByteArray>& instantane);
+// Les fichiers d'une copie de secours, sans le verrou ni le manifeste.
+QMap<QString, QByteArray> FichiersDeSecours(const QString& dossier);
 
 // Un dossier de programme (projet par défaut et sa réserve « Restaurer »), un dossier de copie
 // de secours et un dossier pour les projets, tous temporaires.

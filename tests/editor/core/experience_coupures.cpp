@@ -24,14 +24,6 @@
 #include <cstdio>
 
 namespace {
-void Reposer(const QString& dossier, const QMap<QString, QByteArray>& instantane) {
-    const QDir d(dossier);
-    for (const QString& nom : d.entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(d.filePath(nom));
-    for (auto it = instantane.begin(); it != instantane.end(); ++it)
-        EcrireOctets(d.filePath(it.key()), it.value());
-}
-
 // Lance l'enfant ; le tue (si delai >= 0) delai microsecondes après le début de l'abandon.
 // Rend vrai s'il a fini son abandon ; duree reçoit la durée de l'abandon mesurée.
 bool Lancer(const QString& enfant, const QStringList& arguments, qint64 delai, qint64* duree) {

@@ -89,13 +89,21 @@ void TestAffichage::champDuCommentaire() {
     QVERIFY(!e.Info[0].contains('\n'));
 }
 
-void TestAffichage::caseDuNumero() {
-    Banc b;
+namespace {
+// Un projet de dix diapos, « diapo 0 » à « diapo 9 », ouvert.
+QStringList OuvrirDixDiapos(Banc& b) {
     QStringList textes;
     for (int i = 0; i < 10; ++i)
         textes << QString("diapo %1").arg(i);
     b.bac.CreerProjet("P", textes, QStringList(10, ".jpg"));
     b.Ouvrir("P");
+    return textes;
+}
+} // namespace
+
+void TestAffichage::caseDuNumero() {
+    Banc b;
+    OuvrirDixDiapos(b);
     Editeur& e = b.editeur;
 
     e.richtxtTexteInfo.setPlainText("tapé sur la 0");
@@ -135,11 +143,7 @@ void TestAffichage::caseDuNumeroRefuse() {
     QFETCH(QString, texte);
     QFETCH(int, numero);
     Banc b;
-    QStringList textes;
-    for (int i = 0; i < 10; ++i)
-        textes << QString("diapo %1").arg(i);
-    b.bac.CreerProjet("P", textes, QStringList(10, ".jpg"));
-    b.Ouvrir("P");
+    const QStringList textes = OuvrirDixDiapos(b);
     Editeur& e = b.editeur;
     e.EcrireNumDiapo("1");
     e.EcrireNumDiapo(texte);

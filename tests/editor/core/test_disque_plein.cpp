@@ -9,13 +9,6 @@
 #include <QtTest>
 
 namespace {
-QMap<QString, QByteArray> Copie(const QString& dossier) {
-    auto c = Instantane(dossier);
-    c.remove("verrou");
-    c.remove("manifeste");
-    return c;
-}
-
 // Un projet de cinq diapos sur le petit disque (le bac garde ses autres dossiers).
 struct BancPlein : Banc {
     PetitDisque disque{1024};
@@ -102,7 +95,7 @@ void TestDisquePlein::enregistrementGardeLAncienFichier() {
     QCOMPARE(b.dialogues.dernier().titre, QString("ERREUR"));
     QCOMPARE(LireOctets(b.P(".cin")), cin);
     QVERIFY(!b.editeur.IndEnregistrer);
-    QCOMPARE(Copie(b.bac.secours).size(), 8); // la copie est toujours là
+    QCOMPARE(FichiersDeSecours(b.bac.secours).size(), 8); // la copie est toujours là
 }
 
 // L'abandon des modifications ne trouve plus de place pour remettre les images : aucune n'est
@@ -141,7 +134,7 @@ void TestDisquePlein::annulationInterrompuePuisFinie() {
         QVERIFY2(apres[it.key()] == it.value() || apres[it.key()] == enregistre.value(it.key()),
                  qPrintable(it.key()));
     }
-    QCOMPARE(Copie(b.bac.secours).size(), 8);
+    QCOMPARE(FichiersDeSecours(b.bac.secours).size(), 8);
 
     b.disque.Vider();
     FauxDialogues dialogues;
@@ -149,7 +142,7 @@ void TestDisquePlein::annulationInterrompuePuisFinie() {
     suivant.RecupererCopieSecours();
     QCOMPARE(dialogues.dernier().titre, QString("RECUPERATION"));
     QCOMPARE(Instantane(b.projets), enregistre);
-    QVERIFY(Copie(b.bac.secours).isEmpty());
+    QVERIFY(FichiersDeSecours(b.bac.secours).isEmpty());
 }
 
 // Le dossier de secours est plein : la copie n'a pas pu être prise entière. L'utilisateur le

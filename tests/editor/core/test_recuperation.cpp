@@ -11,20 +11,12 @@
 #include <QtTest>
 
 namespace {
-// Le dossier de secours sans son verrou ni les copies mises de côté.
+// Il ne reste rien de la copie de secours : ni fichier, ni manifeste.
 QMap<QString, QByteArray> Copie(const QString& dossier) {
-    auto c = Instantane(dossier);
-    c.remove("verrou");
+    auto c = FichiersDeSecours(dossier);
+    if (QFile::exists(dossier + "/manifeste"))
+        c.insert("manifeste", LireOctets(dossier + "/manifeste"));
     return c;
-}
-
-// Remet un dossier exactement dans l'état d'un instantané.
-void Reposer(const QString& dossier, const QMap<QString, QByteArray>& instantane) {
-    const QDir d(dossier);
-    for (const QString& nom : d.entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(d.filePath(nom));
-    for (auto it = instantane.begin(); it != instantane.end(); ++it)
-        EcrireOctets(d.filePath(it.key()), it.value());
 }
 
 struct Scene {

@@ -4,21 +4,11 @@
 
 #include <QtTest>
 
-namespace {
-// Les fichiers de la copie de secours, sans le verrou ni le manifeste.
-QMap<QString, QByteArray> Copie(const QString& dossier) {
-    auto c = Instantane(dossier);
-    c.remove("verrou");
-    c.remove("manifeste");
-    return c;
-}
-} // namespace
-
 class TestSecours : public QObject {
     Q_OBJECT
 private slots:
-    void ouvrirPrendLaCopie();
-    void deuxEnregistrementsUneSeuleCopie();
+    void ouvrirPrendLaFichiersDeSecours();
+    void deuxEnregistrementsUneSeuleFichiersDeSecours();
     void annulerRemetLeDossierExactement();
     void annulerSansCopieNePerdRien();
     void fichiersAbsentsSautes_data();
@@ -26,11 +16,11 @@ private slots:
     void uneSeuleInstanceParDossier();
 };
 
-void TestSecours::ouvrirPrendLaCopie() {
+void TestSecours::ouvrirPrendLaFichiersDeSecours() {
     Banc b;
     b.bac.CreerProjet("P", {"a", "b", "c"}, {".jpg", ".gif", ".jpg"});
     b.Ouvrir("P");
-    const auto copie = Copie(b.bac.secours);
+    const auto copie = FichiersDeSecours(b.bac.secours);
     QCOMPARE(copie.keys(), QStringList({"aaaa.cin", "aaaa.htm", "aaaa.js", "aaaa0.jpg", "aaaa1.gif",
                                         "aaaa2.jpg"}));
     QCOMPARE(copie["aaaa1.gif"], LireOctets(b.Projet("P1.gif")));
@@ -53,7 +43,7 @@ void TestSecours::ouvrirPrendLaCopie() {
     QCOMPARE(m->images, images);
 }
 
-void TestSecours::deuxEnregistrementsUneSeuleCopie() {
+void TestSecours::deuxEnregistrementsUneSeuleFichiersDeSecours() {
     Banc b;
     // Une copie plus grande d'une séance précédente ne doit pas laisser de restes.
     CreerImage(b.Secours("7.jpg"), 4, 4);
@@ -69,7 +59,7 @@ void TestSecours::deuxEnregistrementsUneSeuleCopie() {
     attendu["aaaa.js"] = LireOctets(b.Projet("P.js"));
     attendu["aaaa0.jpg"] = LireOctets(b.Projet("P0.jpg"));
     attendu["aaaa1.gif"] = LireOctets(b.Projet("P1.gif"));
-    QCOMPARE(Copie(b.bac.secours), attendu);
+    QCOMPARE(FichiersDeSecours(b.bac.secours), attendu);
     QVERIFY(attendu["aaaa.cin"].endsWith("nouveau texte<br></font>\r\nb\r\n"));
 }
 
@@ -102,7 +92,7 @@ void TestSecours::annulerRemetLeDossierExactement() {
     QVERIFY(e.IndEnregistrer);
     QCOMPARE(Instantane(b.bac.projets), enregistre);
     // La copie a été rendue au projet : il n'en reste rien.
-    QVERIFY(Copie(b.bac.secours).isEmpty());
+    QVERIFY(FichiersDeSecours(b.bac.secours).isEmpty());
     // Une seconde annulation n'a plus rien à remettre et ne touche à rien.
     e.AnnulerModifications();
     QCOMPARE(Instantane(b.bac.projets), enregistre);
@@ -125,7 +115,7 @@ void TestSecours::annulerSansCopieNePerdRien() {
         b.bac.CreerProjet("P", {"a", "b"}, {".jpg", ".jpg"});
         b.Ouvrir("P");
         QVERIFY(b.editeur.EnregistrerProjet());
-        QVERIFY(Copie(b.bac.secours).isEmpty());
+        QVERIFY(FichiersDeSecours(b.bac.secours).isEmpty());
         CreerImage(b.Projet("P2.jpg"), 5, 5);
         b.editeur.NbSprite = 3;
         b.editeur.TypeImage[2] = ".jpg";
@@ -161,7 +151,7 @@ void TestSecours::fichiersAbsentsSautes() {
     b.Ouvrir("P");
     QVERIFY(b.editeur.copieSecours().complete());
     QVERIFY(b.dialogues.messages.isEmpty());
-    const auto copie = Copie(b.bac.secours);
+    const auto copie = FichiersDeSecours(b.bac.secours);
     QCOMPARE(copie.size(), enregistre.size());
     QCOMPARE(copie.contains("aaaa.htm"), avecPage);
     QCOMPARE(copie.contains("aaaa4.jpg"), true);
@@ -172,7 +162,7 @@ void TestSecours::fichiersAbsentsSautes() {
     QVERIFY(Instantane(b.bac.projets) != enregistre);
     b.editeur.FermetureFenetre();
     QCOMPARE(Instantane(b.bac.projets), enregistre);
-    QVERIFY(Copie(b.bac.secours).isEmpty());
+    QVERIFY(FichiersDeSecours(b.bac.secours).isEmpty());
 }
 
 void TestSecours::uneSeuleInstanceParDossier() {
