@@ -130,14 +130,17 @@ void TestSecours::annulerSansCopieNePerdRien() {
 void TestSecours::fichiersAbsentsSautes_data() {
     QTest::addColumn<bool>("avecPage");
     QTest::addColumn<int>("imageManquante"); // -1 : aucune
-    QTest::newRow("sans page ni script") << false << -1;
-    QTest::newRow("image manquante au milieu") << true << 2;
-    QTest::newRow("les deux") << false << 1;
+    QTest::addColumn<bool>("enregistrer");   // un enregistrement avant les modifications
+    QTest::newRow("sans page ni script") << false << -1 << false;
+    QTest::newRow("image manquante au milieu") << true << 2 << false;
+    QTest::newRow("les deux") << false << 1 << false;
+    QTest::newRow("les deux, après un enregistrement") << false << 3 << true;
 }
 
 void TestSecours::fichiersAbsentsSautes() {
     QFETCH(bool, avecPage);
     QFETCH(int, imageManquante);
+    QFETCH(bool, enregistrer);
     Banc b;
     b.bac.CreerProjet("P", {"a", "b", "c", "d", "e"}, {".jpg", ".gif", ".jpg", ".gif", ".jpg"});
     if (!avecPage) {
@@ -147,8 +150,14 @@ void TestSecours::fichiersAbsentsSautes() {
     if (imageManquante >= 0)
         QFile::remove(b.Projet(
             QString("P%1.%2").arg(imageManquante).arg(imageManquante % 2 ? "gif" : "jpg")));
-    const auto enregistre = Instantane(b.bac.projets);
+    auto enregistre = Instantane(b.bac.projets);
     b.Ouvrir("P");
+    if (enregistrer) {
+        b.editeur.CommandeEnregistrer();
+        QCOMPARE(b.dialogues.dernier().titre, QString("SAUVEGARDE"));
+        b.dialogues.messages.clear();
+        enregistre = Instantane(b.bac.projets); // le fichier de projet dans la forme de l'éditeur
+    }
     QVERIFY(b.editeur.copieSecours().complete());
     QVERIFY(b.dialogues.messages.isEmpty());
     const auto copie = FichiersDeSecours(b.bac.secours);
