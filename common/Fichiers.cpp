@@ -83,6 +83,19 @@ bool synchroniserFichier(const fs::path& chemin, std::error_code& ec) {
     return ok;
 }
 
+// copy_file dit « erreur d'entrée-sortie » quand le disque se remplit en cours de route : s'il
+// n'y a plus la place pour la source, c'est un disque plein.
+std::error_code Preciser(std::error_code ec, const fs::path& src, const fs::path& dst) {
+    if (ec != std::errc::io_error)
+        return ec;
+    std::error_code ignore;
+    const auto place = fs::space(dst.parent_path(), ignore);
+    const auto taille = fs::file_size(src, ignore);
+    if (!ignore && place.available < taille)
+        return std::make_error_code(std::errc::no_space_on_device);
+    return ec;
+}
+
 // Le nom caché, à côté de la destination, sous lequel sa copie s'écrit.
 fs::path cheminProvisoire(const fs::path& dst) {
     return dst.parent_path() / ("." + dst.filename().string() + ".copie");
@@ -103,6 +116,7 @@ bool copierPuisRenommer(const fs::path& src, const fs::path& dst, bool sync, std
     if (!ec)
         ec = std::make_error_code(std::errc::io_error);
     fs::remove(provisoire, ignore);
+    ec = Preciser(ec, src, dst);
     return false;
 }
 
@@ -143,7 +157,22 @@ bool CopierVersNouveau(const QString& source, const QString& destination, std::e
         std::error_code ignore;
         fs::remove(dst, ignore);
     }
-    return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
+    return echec(erreur, Preciser(ec ? ec : std::make_error_code(std::errc::io_error), src, dst));
+}
+
+bool LierOuCopier(const QString& source, const QString& destination, std::error_code* erreur) {
+    const fs::path src = versChemin(source);
+    const fs::path dst = versChemin(destination);
+    std::error_code ec;
+    if (!fs::is_regular_file(src, ec))
+        return echec(erreur, ec ? ec : std::make_error_code(std::errc::invalid_argument));
+    fs::create_hard_link(src, dst, ec);
+    if (!ec)
+        return reussite(erreur);
+    if (ec == std::errc::file_exists)
+        return echec(erreur, ec);
+    // Autre volume, système sans liens (clé FAT), trop de liens : une vraie copie.
+    return CopierVersNouveau(source, destination, erreur);
 }
 
 namespace {

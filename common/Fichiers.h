@@ -26,6 +26,12 @@ bool CopierFichier(const QString& source, const QString& destination,
 bool CopierVersNouveau(const QString& source, const QString& destination,
                        std::error_code* erreur = nullptr);
 
+// Donne au fichier un second nom (lien physique) quand le système de fichiers le permet, sinon
+// le copie ; la destination ne doit pas exister. Les deux noms désignent alors le même contenu :
+// à n'employer que quand l'un des deux sera remplacé par renommage, jamais réécrit en place.
+bool LierOuCopier(const QString& source, const QString& destination,
+                  std::error_code* erreur = nullptr);
+
 // Déplace (renomme) en remplaçant la destination d'un coup. Entre deux volumes : copie à côté
 // de la destination, renommage par-dessus, puis seulement suppression de la source.
 bool DeplacerFichier(const QString& source, const QString& destination,

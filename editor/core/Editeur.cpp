@@ -3,12 +3,14 @@
 #include "ConversionRiche.h"
 #include "Dialogues.h"
 #include "Diapos.h"
+#include "EnregistrerSous.h"
 #include "FichierProjet.h"
 #include "Fichiers.h"
 #include "FluxPage.h"
 #include "Images.h"
 #include "Modeles.h"
 #include "NombresVB.h"
+#include "Ouverture.h"
 #include "Projet.h"
 #include "Recuperation.h"
 
@@ -136,6 +138,15 @@ void Editeur::AnnulerModifications() {
 }
 void Editeur::CommandeEnregistrer() {
     Projet::CommandeEnregistrer(*this);
+}
+void Editeur::EnregistrerSous() {
+    EnregistrementSous::EnregistrerSous(*this);
+}
+void Editeur::CommandeEnregistrerSous() {
+    EnregistrementSous::Commande(*this);
+}
+void Editeur::CommandeOuvrir() {
+    Ouverture::Commande(*this);
 }
 void Editeur::CreerHTML() {
     FluxPage::CreerHTML(*this);

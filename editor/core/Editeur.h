@@ -114,6 +114,11 @@ public:
     bool PrendreCopieSecours();
     void AnnulerModifications();
     void CommandeEnregistrer();
+    // « Enregistrer sous... » : la fenêtre, puis le projet en cours sous son nouveau nom.
+    void EnregistrerSous();
+    void CommandeEnregistrerSous();
+    // « Ouvrir un diaporama existant ».
+    void CommandeOuvrir();
 
     // --- Démarrage et fin ---
     // Rend faux quand l'opération en cours doit s'arrêter (enregistrement impossible).

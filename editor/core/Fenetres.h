@@ -21,4 +21,8 @@ public:
     virtual void MontrerCouleur() = 0;
     // La couleur de l'aperçu de cette fenêtre, reprise par la pastille cmdRich 8.
     virtual QColor CouleurChoisie() const = 0;
+    // « EnregistrerSous » (frmSauverSous) ; le choix est rendu dans NomEnr et RepEnr.
+    virtual void MontrerSauverSous() = 0;
+    // « Ouvrir un projet » (frmCin) ; le choix est rendu dans NomProjet et RepertoireProjet.
+    virtual void MontrerOuvrir() = 0;
 };

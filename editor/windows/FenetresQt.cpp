@@ -3,8 +3,10 @@
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "frmChangerImage.h"
+#include "frmCin.h"
 #include "frmCouleur.h"
 #include "frmFichierImage.h"
+#include "frmSauverSous.h"
 
 FenetresQt::FenetresQt(Editeur& editeur, QWidget* parent) : m_editeur(editeur), m_parent(parent) {}
 
@@ -49,4 +51,24 @@ void FenetresQt::MontrerCouleur() {
 
 QColor FenetresQt::CouleurChoisie() const {
     return m_frmCouleur ? m_frmCouleur->couleurSelection() : QColor(255, 0, 0);
+}
+
+frmSauverSous* FenetresQt::SauverSous() {
+    if (!m_frmSauverSous)
+        m_frmSauverSous = new frmSauverSous(m_editeur, m_parent);
+    return m_frmSauverSous;
+}
+
+frmCin* FenetresQt::Cin() {
+    if (!m_frmCin)
+        m_frmCin = new frmCin(m_editeur, m_parent);
+    return m_frmCin;
+}
+
+void FenetresQt::MontrerSauverSous() {
+    m_editeur.dialogues().executerModal(*SauverSous());
+}
+
+void FenetresQt::MontrerOuvrir() {
+    m_editeur.dialogues().executerModal(*Cin());
 }

@@ -9,6 +9,8 @@
 class Editeur;
 class QWidget;
 class frmChangerImage;
+class frmCin;
+class frmSauverSous;
 class frmCouleur;
 class frmFichierImage;
 
@@ -21,11 +23,15 @@ public:
     void MontrerChangement() override;
     void MontrerCouleur() override;
     QColor CouleurChoisie() const override;
+    void MontrerSauverSous() override;
+    void MontrerOuvrir() override;
 
     // Les fenêtres elles-mêmes (créées au besoin), pour la fenêtre principale et les essais.
     frmFichierImage* FichierImage();
     frmChangerImage* ChangerImage();
     frmCouleur* Couleur();
+    frmSauverSous* SauverSous();
+    frmCin* Cin();
 
 private:
     void CreerFenetresChoix();
@@ -35,4 +41,6 @@ private:
     QPointer<frmFichierImage> m_frmFichierImage;
     QPointer<frmChangerImage> m_frmChangerImage;
     QPointer<frmCouleur> m_frmCouleur;
+    QPointer<frmSauverSous> m_frmSauverSous;
+    QPointer<frmCin> m_frmCin;
 };

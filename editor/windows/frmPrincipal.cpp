@@ -52,6 +52,9 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
 
     new QShortcut(QKeySequence::New, this, [this] { m_editeur.NouveauProjet(); });
     new QShortcut(QKeySequence::Save, this, [this] { m_editeur.CommandeEnregistrer(); });
+    new QShortcut(QKeySequence::Open, this, [this] { m_editeur.CommandeOuvrir(); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                  [this] { m_editeur.CommandeEnregistrerSous(); });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { CommandeQuitter(); });
 
     m_editeur.fenetres = m_fenetres.get();
@@ -69,8 +72,12 @@ void frmPrincipal::ConstruireBarreOutils() {
     Editeur& e = m_editeur;
     m_barre->Ajouter(QStringLiteral("imgNew"), 1, QStringLiteral("Créer un nouveau diaporama"),
                      [&e] { e.NouveauProjet(); });
+    m_barre->Ajouter(QStringLiteral("imgFichier"), 0,
+                     QStringLiteral("Ouvrir un diaporama existant"), [&e] { e.CommandeOuvrir(); });
     m_barre->Ajouter(QStringLiteral("imgSave"), 2, QStringLiteral("Enregistrer"),
                      [&e] { e.CommandeEnregistrer(); });
+    m_barre->Ajouter(QStringLiteral("imgSaveSous"), 11, QStringLiteral("Enregistrer sous..."),
+                     [&e] { e.CommandeEnregistrerSous(); });
     m_barre->Ajouter(QStringLiteral("imgVisual"), 3,
                      QStringLiteral("Créer et visualiser dans le navigateur"),
                      [&e] { e.CreerHTML(); });

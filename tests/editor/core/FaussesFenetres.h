@@ -12,6 +12,8 @@ struct FaussesFenetres : Fenetres {
     std::function<void()> ajout;
     std::function<void()> changement;
     std::function<void()> couleur;
+    std::function<void()> sauverSous;
+    std::function<void()> ouvrir;
     QColor couleurChoisie = QColor(255, 0, 0);
 
     QStringList montrees; // l'ordre des fenêtres montrées
@@ -37,4 +39,14 @@ struct FaussesFenetres : Fenetres {
             couleur();
     }
     QColor CouleurChoisie() const override { return couleurChoisie; }
+    void MontrerSauverSous() override {
+        montrees << QStringLiteral("frmSauverSous");
+        if (sauverSous)
+            sauverSous();
+    }
+    void MontrerOuvrir() override {
+        montrees << QStringLiteral("frmCin");
+        if (ouvrir)
+            ouvrir();
+    }
 };
