@@ -7,6 +7,7 @@
 
 #include "DialoguesMuets.h"
 #include "Editeur.h"
+#include "OutilsMesure.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -31,119 +32,9 @@
 namespace {
 
 constexpr int NbDiapos = 200;
-constexpr qint64 TailleVisee = 2'000'000;
 constexpr double Objectif = 1.3;
 
-// Une exception plutôt qu'exit() : le dossier temporaire (plus d'un Go) est effacé en sortant.
-struct EchecMesure {
-    QString texte;
-};
-
-[[noreturn]] void Echec(const QString& texte) {
-    throw EchecMesure{texte};
-}
-
-// Du bruit se compresse mal : c'est ce qui donne une photo de ~2 Mo sans fichier fourni.
-QByteArray ImageBruitee() {
-    QImage image(1600, 1200, QImage::Format_RGB32);
-    QRandomGenerator alea(20240601);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            // Un dégradé sous le bruit, pour une image qui ressemble un peu à quelque chose.
-            const int b = static_cast<int>(alea.bounded(96));
-            ligne[x] = qRgb((x * 160 / image.width() + b) & 0xff,
-                            (y * 160 / image.height() + b / 2) & 0xff, (b * 2) & 0xff);
-        }
-    }
-    QByteArray meilleur;
-    for (int qualite = 98; qualite >= 50; qualite -= 4) {
-        QByteArray octets;
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        if (!image.save(&tampon, "JPEG", qualite))
-            Echec(QStringLiteral("encodage JPEG impossible"));
-        if (meilleur.isEmpty() ||
-            std::abs(octets.size() - TailleVisee) < std::abs(meilleur.size() - TailleVisee))
-            meilleur = octets;
-        if (octets.size() <= TailleVisee)
-            break;
-    }
-    return meilleur;
-}
-
-void Ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(octets) != octets.size())
-        Echec(QStringLiteral("écriture impossible : ") + chemin);
-}
-
-void Vider(const QString& dossier) {
-    const QDir d(dossier);
-    for (const QString& nom : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (!QFile::remove(d.filePath(nom)))
-            Echec(QStringLiteral("impossible d'effacer ") + d.filePath(nom));
-}
-
-QByteArray Lire(const QString& chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-// Le dossier contient exactement les fichiers attendus, octet pour octet : une copie ratée
-// ne doit pas passer pour une copie rapide.
-void Verifier(const QString& quoi, const QString& dossier,
-              const QMap<QString, const QByteArray*>& attendus) {
-    const QDir d(dossier);
-    QStringList presents = d.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    presents.removeAll(QStringLiteral("manifeste")); // la description de la copie de secours
-    if (presents.size() != attendus.size())
-        Echec(QStringLiteral("%1 : %2 fichiers au lieu de %3 dans %4")
-                  .arg(quoi)
-                  .arg(presents.size())
-                  .arg(attendus.size())
-                  .arg(dossier));
-    for (auto it = attendus.cbegin(); it != attendus.cend(); ++it) {
-        const QString chemin = d.filePath(it.key());
-        const QFileInfo info(chemin);
-        if (!info.isFile() || info.size() != it.value()->size())
-            Echec(QStringLiteral("%1 : %2 absent ou de taille %3 au lieu de %4")
-                      .arg(quoi, chemin)
-                      .arg(info.isFile() ? info.size() : -1)
-                      .arg(it.value()->size()));
-        if (Lire(chemin) != *it.value())
-            Echec(QStringLiteral("%1 : contenu de %2 différent de l'original").arg(quoi, chemin));
-    }
-}
-
-struct Mesure {
-    qint64 ns = 0;         // temps écoulé
-    qint64 processeur = 0; // temps processeur, utilisateur et noyau, en ns
-};
-
-qint64 TempsProcesseur(int qui) {
-    rusage r{};
-    getrusage(qui, &r);
-    const auto ns = [](const timeval& t) {
-        return t.tv_sec * 1'000'000'000LL + t.tv_usec * 1000LL;
-    };
-    return ns(r.ru_utime) + ns(r.ru_stime);
-}
-
-template <typename Champ> double Mediane(const std::vector<Mesure>& mesures, Champ champ) {
-    std::vector<qint64> v;
-    for (const Mesure& m : mesures)
-        v.push_back(champ(m));
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? double(v[n / 2]) : (double(v[n / 2 - 1]) + double(v[n / 2])) / 2.0;
-}
-
-double Ms(double ns) {
-    return ns / 1e6;
-}
+using namespace OutilsMesure;
 
 int Mesurer(int argc, char** argv) {
     int tours = 7;
@@ -166,39 +57,12 @@ int Mesurer(int argc, char** argv) {
             Echec(QStringLiteral("impossible de créer ") + d);
 
     // --- Le projet : Banc.cin, Banc.htm, Banc.js et 200 images identiques ---
-    const QByteArray image = ImageBruitee();
-    QByteArray cin;
-    const auto ligne = [&cin](const QString& texte) { cin += texte.toLatin1() + "\r\n"; };
-    ligne(QStringLiteral("Nom=Banc"));
-    ligne(QStringLiteral("Repertoire=") + QDir::toNativeSeparators(projet));
-    ligne(QStringLiteral("NbSprite=%1").arg(NbDiapos));
-    ligne(QStringLiteral("Tag=Banc"));
-    for (int i = 0; i < NbDiapos; ++i)
-        ligne(QStringLiteral("Diapo <b>%1</b> : vue prise au cours de la visite<br>").arg(i));
-    QByteArray htm = "<html>\r\n<head><title>Banc</title></head>\r\n<body>\r\n";
-    for (int i = 0; i < NbDiapos; ++i)
-        htm += "<img src=\"Banc" + QByteArray::number(i) + ".jpg\"><br>\r\n";
-    htm += "</body>\r\n</html>\r\n";
-    const QByteArray js = "var nbDiapos = 200;\r\nvar nom = \"Banc\";\r\n";
-
-    const QString base = projet + QStringLiteral("/Banc");
-    QStringList sources;
-    QMap<QString, const QByteArray*> attendusSecours;
-    QMap<QString, const QByteArray*> attendusCp;
-    const auto ajouter = [&](const QString& suffixe, const QByteArray& octets) {
-        Ecrire(base + suffixe, octets);
-        sources << base + suffixe;
-        attendusSecours.insert(QStringLiteral("aaaa") + suffixe, &octets);
-        attendusCp.insert(QStringLiteral("Banc") + suffixe, &octets);
-    };
-    ajouter(QStringLiteral(".cin"), cin);
-    ajouter(QStringLiteral(".htm"), htm);
-    ajouter(QStringLiteral(".js"), js);
-    for (int i = 0; i < NbDiapos; ++i)
-        ajouter(QString::number(i) + QStringLiteral(".jpg"), image);
-    qint64 total = 0;
-    for (const QByteArray* o : std::as_const(attendusCp))
-        total += o->size();
+    const ProjetMesure banc(projet, NbDiapos);
+    const QStringList& sources = banc.sources;
+    const QMap<QString, const QByteArray*> attendusSecours = banc.attendus(QStringLiteral("aaaa"));
+    const QMap<QString, const QByteArray*> attendusCp = banc.attendus(QStringLiteral("Banc"));
+    const qint64 total = banc.total();
+    const QByteArray& image = banc.image;
 
     std::printf("Ouverture d'un projet de %d diapos : %lld fichiers, %.1f Mo (image %.2f Mo)\n",
                 NbDiapos, static_cast<long long>(sources.size()), total / 1e6, image.size() / 1e6);
