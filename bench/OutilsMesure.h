@@ -31,6 +31,17 @@ struct EchecMesure {
 }
 
 // Du bruit se compresse mal : c'est ce qui donne une photo de ~2 Mo sans fichier fourni.
+// Le nombre de tours donné en premier argument, ou defaut.
+inline int NombreDeTours(int argc, char** argv, int defaut) {
+    if (argc < 2)
+        return defaut;
+    bool ok = false;
+    const int tours = QString::fromLocal8Bit(argv[1]).toInt(&ok);
+    if (!ok || tours < 1)
+        Echec(QStringLiteral("nombre de tours invalide : ") + QString::fromLocal8Bit(argv[1]));
+    return tours;
+}
+
 inline QByteArray ImageBruitee() {
     QImage image(1600, 1200, QImage::Format_RGB32);
     QRandomGenerator alea(20240601);

@@ -41,13 +41,7 @@ struct ChoixFixe : Fenetres {
 };
 
 int Mesurer(int argc, char** argv) {
-    int tours = 5;
-    if (argc > 1) {
-        bool ok = false;
-        tours = QString::fromLocal8Bit(argv[1]).toInt(&ok);
-        if (!ok || tours < 1)
-            Echec(QStringLiteral("nombre de tours invalide : ") + QString::fromLocal8Bit(argv[1]));
-    }
+    const int tours = NombreDeTours(argc, argv, 5);
     QTemporaryDir racine;
     if (!racine.isValid())
         Echec(QStringLiteral("dossier temporaire impossible"));

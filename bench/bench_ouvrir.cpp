@@ -37,13 +37,7 @@ constexpr double Objectif = 1.3;
 using namespace OutilsMesure;
 
 int Mesurer(int argc, char** argv) {
-    int tours = 7;
-    if (argc > 1) {
-        bool ok = false;
-        tours = QString::fromLocal8Bit(argv[1]).toInt(&ok);
-        if (!ok || tours < 1)
-            Echec(QStringLiteral("nombre de tours invalide : ") + QString::fromLocal8Bit(argv[1]));
-    }
+    const int tours = NombreDeTours(argc, argv, 7);
 
     QTemporaryDir racine;
     if (!racine.isValid())
