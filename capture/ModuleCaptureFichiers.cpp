@@ -82,10 +82,9 @@ void ModuleCapture::Refaire() {
         Annoncer();
         break;
     case Conversion::Echouee:
-        SignalerEchecConversion();
-        break;
     case Conversion::TailleIllisible:
-        Message(Alerte(), BMPDisparu, Boutons::OK, Icone::Exclamation);
+        // Un JPEG annoncé mais introuvable est un échec de conversion : le BMP, lui, est là.
+        SignalerEchecConversion();
         break;
     }
 }

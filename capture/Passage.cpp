@@ -5,12 +5,23 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 int32_t PlancherTexte32(const QString& texte) {
     const int64_t v = Plancher(ValeurTexte(texte));
     return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
+}
+
+std::optional<int32_t> PlancherLigne32(const QString& ligne) {
+    const std::optional<double> valeur = ValeurTexteSiNombre(ligne);
+    if (!valeur || !std::isfinite(*valeur))
+        return std::nullopt;
+    const int64_t v = Plancher(*valeur);
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(v);
 }
 
 ReglagesPassage LirePassage(const QString& chemin) {
@@ -25,16 +36,24 @@ ReglagesPassage LirePassage(const QString& chemin) {
         limites.tailleMax = 64 * 1024;
         limites.ligneMax = 1024;
         const auto lignes = LireLignes(chemin, nullptr, limites);
-        if (lignes) {
-            if (lignes->size() > 0)
-                r.largeur = lignes->at(0);
-            if (lignes->size() > 1)
-                r.hauteur = lignes->at(1);
-            if (lignes->size() > 2)
-                r.left = PlancherTexte32(lignes->at(2));
-            if (lignes->size() > 3)
-                r.top = PlancherTexte32(lignes->at(3));
-        }
+        const auto ligne = [&lignes](int i) -> std::optional<QString> {
+            if (!lignes || lignes->size() <= i)
+                return std::nullopt;
+            return lignes->at(i);
+        };
+        // Une case reçoit son texte tel quel (un texte sans chiffres sera refusé à la
+        // capture), sauf un nombre qui ne tient pas : il compte comme une ligne absente.
+        const auto demesure = [](const QString& texte) {
+            return ValeurTexteSiNombre(texte) && !PlancherLigne32(texte);
+        };
+        if (const auto l = ligne(0); l && !demesure(*l))
+            r.largeur = *l;
+        if (const auto l = ligne(1); l && !demesure(*l))
+            r.hauteur = *l;
+        if (const auto l = ligne(2))
+            r.left = PlancherLigne32(*l).value_or(r.left);
+        if (const auto l = ligne(3))
+            r.top = PlancherLigne32(*l).value_or(r.top);
     }
     if (r.largeur.isEmpty()) {
         r.largeur = QStringLiteral("600");

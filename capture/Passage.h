@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 // Position « pas encore placée » : le cadre se centre sur l'écran.
 inline constexpr int32_t PositionAbsente = -999;
@@ -18,8 +19,9 @@ struct ReglagesPassage {
 };
 
 // Lit le fichier comme au chargement de la fenêtre : chaque ligne lue remplace la valeur de
-// départ (« 600 », « 350 », 0, 0), une ligne manquante la laisse. Fichier absent : cases vides
-// et positions à 0. Puis, largeur vide : « 600 » et « 350 ».
+// départ (« 600 », « 350 », 0, 0), une ligne manquante la laisse, comme une ligne sans nombre
+// ou au nombre démesuré (un « 99999999999 » écrit à la main ne devient pas 2147483647). Fichier
+// absent : cases vides et positions à 0. Puis, largeur vide : « 600 » et « 350 ».
 ReglagesPassage LirePassage(const QString& chemin);
 
 // Les quatre lignes, nombres sans remplissage.
@@ -31,3 +33,7 @@ bool EcrirePassageDefaut(const QString& chemin);
 
 // Entier 32 bits du plancher de la valeur d'un texte, borné aux limites du type.
 int32_t PlancherTexte32(const QString& texte);
+
+// Le plancher de la valeur d'une ligne de « Passage » ; rien quand la ligne ne commence pas
+// par un nombre ou que le nombre ne tient pas dans 32 bits (la ligne compte comme absente).
+std::optional<int32_t> PlancherLigne32(const QString& ligne);

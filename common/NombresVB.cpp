@@ -125,6 +125,13 @@ double ValeurTexte(const QString& texte) {
     return Lire(texte).valeur;
 }
 
+std::optional<double> ValeurTexteSiNombre(const QString& texte) {
+    const Lecture l = Lire(texte);
+    if (!l.chiffres)
+        return std::nullopt;
+    return l.valeur;
+}
+
 std::optional<double> NombreTexte(const QString& texte) {
     const Lecture l = Lire(texte);
     if (!l.chiffres || !std::isfinite(l.valeur))

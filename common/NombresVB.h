@@ -10,6 +10,9 @@
 // « 12.5abc » -> 12.5 ; « abc » -> 0 ; « -3 » -> -3 ; « 1e3 » -> 1000 ; blancs de tête ignorés.
 double ValeurTexte(const QString& texte);
 
+// La valeur du texte quand il commence bien par un nombre (« 12px » -> 12) ; rien pour « abc ».
+std::optional<double> ValeurTexteSiNombre(const QString& texte);
+
 // Le texte entier est-il un nombre (blancs autour admis) ? « 3 », « -2.5 », « 1e3 » oui ;
 // « abc », « 3a », « 0x10 », « nan », « inf » et ce qui dépasse un double (« 1e400 ») non.
 std::optional<double> NombreTexte(const QString& texte);

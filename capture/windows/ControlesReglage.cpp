@@ -63,6 +63,18 @@ void Colorer(QWidget* controle, const QColor& couleur) {
     p.setColor(QPalette::Window, couleur);
     controle->setPalette(p);
     controle->setAutoFillBackground(true);
+    // Le style dégrade et éclaircit la couleur d'un bouton : le rouge clair du mode écrasement
+    // ressemblerait au rose des boutons de commande. Une feuille de style la peint telle quelle.
+    if (qobject_cast<QAbstractButton*>(controle) && !qobject_cast<QRadioButton*>(controle)) {
+        const QString type = QString::fromLatin1(controle->metaObject()->className());
+        controle->setStyleSheet(
+            QStringLiteral("%1 { background-color: %2; border: 1px solid #7d7d7d; "
+                           "border-radius: 3px; padding: 3px 6px; }"
+                           "%1:hover { border-color: #3f3f3f; }"
+                           "%1:pressed { background-color: %3; }"
+                           "%1:focus { border: 2px solid #2f6fc9; }")
+                .arg(type, couleur.name(), couleur.darker(118).name()));
+    }
 }
 
 ControlesReglage CreerControlesReglage(QDialog& fenetre, const OptionsCapture& options) {

@@ -22,8 +22,11 @@ frmReglage::frmReglage(OptionsCapture options, Dialogues& dialogues, QWidget* pa
     setObjectName(m_module.Options().nomFenetre());
     setWindowTitle(QStringLiteral("Module de capture d'écran"));
     setWindowIcon(IconeCapture(Dessin::Appareil));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Une fenêtre de taille fixe n'a pas de bouton d'agrandissement : sans CustomizeWindowHint,
+    // Qt laisserait le gestionnaire de fenêtres en mettre un qui ne fait rien.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     Construire();
     connect(&m_module, &ModuleCapture::vueChangee, this, &frmReglage::Rafraichir);

@@ -337,6 +337,10 @@ void Lecteur::Ajouter(char16_t c) {
     // CR et LF feraient des paragraphes, U+FDD0/U+FDD1 des cadres, U+FFFC un objet.
     if (c == 0 || c == u'\r' || c == u'\n' || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC)
         return;
+    // Le commentaire n'a qu'une sorte de saut, le paragraphe (« <br> ») : un passage à la
+    // ligne, que la page montrerait autrement que l'éditeur, en devient un.
+    if (c == 0x2028)
+        c = 0x2029;
     const EtatLu& e = groupe().car;
     if (morceaux.empty() || !(morceaux.back().car == e))
         morceaux.push_back(Morceau{e, QString()});

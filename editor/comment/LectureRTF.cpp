@@ -61,7 +61,10 @@ void CollerTexte(const QString& texte, QTextCursor& curseur) {
     if (curseur.isNull())
         return;
     curseur.beginEditBlock();
-    curseur.insertText(texte);
+    // Un passage à la ligne collé devient un paragraphe, comme dans un RTF.
+    QString ligne = texte;
+    ligne.replace(QChar(0x2028), QChar(0x2029));
+    curseur.insertText(ligne);
     curseur.endEditBlock();
 }
 

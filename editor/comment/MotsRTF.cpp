@@ -40,7 +40,7 @@ char16_t CaractereNomme(QStringView nom) {
     };
     static const Nomme table[] = {
         {u"par", 0x2029},       {u"sect", 0x2029},      {u"page", 0x2029},    {u"row", 0x2029},
-        {u"line", 0x2028},      {u"tab", u'\t'},        {u"cell", u'\t'},     {u"nestcell", u'\t'},
+        {u"line", 0x2029},      {u"tab", u'\t'},        {u"cell", u'\t'},     {u"nestcell", u'\t'},
         {u"emdash", 0x2014},    {u"endash", 0x2013},    {u"emspace", 0x2003}, {u"enspace", 0x2002},
         {u"qmspace", 0x2005},   {u"bullet", 0x2022},    {u"lquote", 0x2018},  {u"rquote", 0x2019},
         {u"ldblquote", 0x201C}, {u"rdblquote", 0x201D}, {u"zwj", 0x200D},     {u"zwnj", 0x200C},

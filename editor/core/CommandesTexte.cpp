@@ -144,6 +144,22 @@ void CommandesTexte::ChoixTaille(const QString& taille, QTextCursor& selection) 
     Valider(selection);
 }
 
+QStringList FamillesDePolices(const QStringList& familles) {
+    QStringList r;
+    for (const QString& famille : familles) {
+        QString nom = famille;
+        if (nom.endsWith(QLatin1Char(']'))) {
+            const qsizetype crochet = nom.lastIndexOf(QStringLiteral(" ["));
+            if (crochet > 0)
+                nom.truncate(crochet);
+        }
+        nom = nom.trimmed();
+        if (!nom.isEmpty() && !r.contains(nom))
+            r << nom;
+    }
+    return r;
+}
+
 EtatControlesTexte CommandesTexte::RelachementSouris(const QTextCursor& selection) {
     EtatControlesTexte etat;
     if (!m_editeur.IndOuverture)
@@ -152,10 +168,15 @@ EtatControlesTexte CommandesTexte::RelachementSouris(const QTextCursor& selectio
     if (selection.hasSelection()) {
         etat.visibles = true;
         etat.couleurVisible = !m_editeur.SelectionCouleurTexte.isEmpty();
-        const QTextCharFormat format = selection.charFormat();
+        // Le format du premier caractère choisi, quel que soit le sens de la sélection : celui
+        // du curseur serait celui du caractère d'avant pour une sélection de droite à gauche.
+        QTextCursor premier(selection.document());
+        premier.setPosition(selection.selectionStart());
+        premier.setPosition(selection.selectionStart() + 1, QTextCursor::KeepAnchor);
+        const QTextCharFormat format = premier.charFormat();
         if (format.fontPointSize() > 0)
             etat.taille = QString::number(format.fontPointSize());
-        const QStringList familles = format.fontFamilies().toStringList();
+        const QStringList familles = FamillesDePolices(format.fontFamilies().toStringList());
         if (!familles.isEmpty())
             etat.police = familles.first();
     }

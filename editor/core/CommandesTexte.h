@@ -6,9 +6,15 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QTextCursor>
 
 class Editeur;
+
+// Les noms de police à proposer : une entrée par famille, sans la fonderie que le système
+// ajoute entre crochets quand deux fonderies livrent la même famille (« C059 [urw] »), un
+// navigateur ne connaissant que « C059 » ; l'ordre du système est gardé.
+QStringList FamillesDePolices(const QStringList& familles);
 
 // Ce que la fenêtre doit montrer après un relâchement de la souris sur l'éditeur.
 struct EtatControlesTexte {

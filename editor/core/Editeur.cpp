@@ -90,6 +90,7 @@ void Editeur::AfficherDiapo() {
     const int n = NumeroDiapo;
     m_indChargementTexte = true;
     cheminImageDiapo = CheminImage(n);
+    signatureImageDiapo = SignatureFichier(cheminImageDiapo);
     tailleImageDiapo = TailleImage(cheminImageDiapo);
     EcrireTexteInfo(Info[n]);
     m_indChargementTexte = false;
@@ -111,6 +112,7 @@ void Editeur::RichVersHTML() {
     if (m_indChargementTexte)
         return;
     EcrireTexteInfo(ConvertirRichVersHTML(richtxtTexteInfo));
+    emit commentaireValide();
 }
 
 void Editeur::HTMLVersRich() {
@@ -170,7 +172,8 @@ void Editeur::RecupererCopieSecours() {
     Recuperation::AuDemarrage(*this);
 }
 bool Editeur::RestaurerModele() {
-    return Modeles::RestaurerModele(m_dialogues, m_dossierProgramme);
+    const Modeles::Restauration r = Modeles::RestaurerModele(m_dialogues, m_dossierProgramme);
+    return r.acceptee && r.manquants.isEmpty();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -192,20 +195,22 @@ bool Editeur::DemanderEnregistrement() {
 }
 
 void Editeur::NouveauProjet() {
-    // Une seule restauration : si elle est refusée ou impossible, on s'arrête au lieu de
-    // reposer la même question sans fin.
-    for (int essai = 0; essai < 2; ++essai) {
+    const QString cin = m_dossierProgramme + QStringLiteral("/Nouveau.cin");
+    for (;;) {
         if (!DemanderEnregistrement())
             return;
         RepertoireProjet = m_dossierProgramme;
         NomProjet = ProjetDefaut;
-        if (Lisible(m_dossierProgramme + QStringLiteral("/Nouveau.cin"))) {
+        if (Lisible(cin)) {
             OuvrirProjet();
             return;
         }
         NomProjet = NomOuvert;
         RepertoireProjet = RepOuvert;
-        if (essai > 0 || !RestaurerModele())
+        // On recommence tant que la restauration ramène « Nouveau.cin » (même si d'autres
+        // fichiers manquent, déjà nommés) ; refusée ou sans lui, la boucle s'arrête.
+        const Modeles::Restauration r = Modeles::RestaurerModele(m_dialogues, m_dossierProgramme);
+        if (!r.acceptee || !Lisible(cin))
             break;
     }
     m_dialogues.message(QStringLiteral("ALERTE"),

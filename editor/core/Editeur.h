@@ -70,6 +70,7 @@ public:
     QString lblLargeur;
     QString txtEntete;              // texte du champ d'entête, tenu à jour par la fenêtre
     QString cheminImageDiapo;       // image de la diapo montrée (imgDiapo)
+    QString signatureImageDiapo;    // sa version (SignatureFichier) quand elle a été montrée
     QSize tailleImageDiapo;         // sa taille réelle ; invalide si l'image est illisible
     QTextDocument richtxtTexteInfo; // le contenu de l'éditeur de commentaire
 
@@ -153,6 +154,9 @@ public:
 
 signals:
     void vueChangee();
+    // Le commentaire vient d'être validé (RichVersHTML) : l'éditeur de texte se montre sans
+    // sélection, le curseur en fin de texte.
+    void commentaireValide();
 
 private:
     void ChangementTexteInfo();

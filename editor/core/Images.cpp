@@ -1,6 +1,20 @@
 #include "Images.h"
 
+#include <QFile>
 #include <QImageReader>
+
+#include <sys/stat.h>
+
+QString SignatureFichier(const QString& chemin) {
+    struct stat etat {};
+    if (chemin.isEmpty() || ::stat(QFile::encodeName(chemin).constData(), &etat) != 0)
+        return {};
+    return QStringLiteral("%1:%2:%3:%4")
+        .arg(etat.st_ino)
+        .arg(etat.st_size)
+        .arg(etat.st_mtim.tv_sec)
+        .arg(etat.st_mtim.tv_nsec);
+}
 
 QSize TailleImage(const QString& chemin) {
     QImageReader lecteur(chemin);

@@ -6,6 +6,10 @@
 #include <QSize>
 #include <QString>
 
+// Ce qui distingue une version d'un fichier d'une autre sans le lire : numéro de fichier, taille
+// et date de modification. Un fichier remplacé (même par une image de même nom) en change.
+QString SignatureFichier(const QString& chemin);
+
 // Taille réelle de l'image, lue dans son en-tête sans la décoder ; invalide si illisible.
 QSize TailleImage(const QString& chemin);
 

@@ -4,23 +4,35 @@
 #include "Fichiers.h"
 #include "Programme.h"
 
+#include <QDir>
+
 namespace Modeles {
 
-bool RestaurerModele(Dialogues& dialogues, const QString& dossierProgramme) {
-    const bool oui =
+Restauration RestaurerModele(Dialogues& dialogues, const QString& dossierProgramme) {
+    Restauration r;
+    r.acceptee =
         dialogues.question(QStringLiteral("ALERTE"),
                            QStringLiteral("Vous allez restaurer le modèle par défaut.") + CRLF +
                                QStringLiteral("Voulez-vous restaurer le modèle par défaut ?"),
                            Icone::Critique);
-    if (!oui)
-        return false;
+    if (!r.acceptee)
+        return r;
     const QString source = dossierProgramme + QStringLiteral("/Restaurer/");
-    bool tout = true;
+    // Chaque copie se fait à côté puis par renommage : un fichier absent de « Restaurer » ou
+    // une copie qui échoue laisse en place celui du dossier du programme.
     for (const char* fichier : FichiersProjetDefaut) {
         const QString nom = QString::fromLatin1(fichier);
-        tout = CopierFichier(source + nom, dossierProgramme + QLatin1Char('/') + nom) && tout;
+        if (!CopierFichier(source + nom, dossierProgramme + QLatin1Char('/') + nom))
+            r.manquants << nom;
     }
-    return tout;
+    if (!r.manquants.isEmpty())
+        dialogues.message(QStringLiteral("ALERTE"),
+                          QStringLiteral("Ces fichiers n'ont pas pu être restaurés depuis le "
+                                         "dossier :") +
+                              CRLF + QDir::toNativeSeparators(source) + CRLF + CRLF +
+                              r.manquants.join(CRLF),
+                          Boutons::OK, Icone::Exclamation);
+    return r;
 }
 
 } // namespace Modeles

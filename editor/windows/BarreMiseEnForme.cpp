@@ -58,12 +58,13 @@ BarreMiseEnForme::BarreMiseEnForme(CommandesTexte& commandes, QTextEdit& editeur
     m_comboPolice->setObjectName(QStringLiteral("comboPolice"));
     m_comboPolice->setToolTip(QStringLiteral("Nom de la police"));
     m_comboPolice->setAccessibleName(QStringLiteral("Nom de la police"));
-    m_comboPolice->addItems(QFontDatabase::families());
+    m_comboPolice->addItems(FamillesDePolices(QFontDatabase::families()));
     m_comboPolice->setEditable(true);
     m_comboPolice->setInsertPolicy(QComboBox::NoInsert);
     m_comboPolice->setEditText(QStringLiteral("MS Sans Serif"));
     m_comboPolice->setMinimumContentsLength(14);
-    connect(m_comboPolice, &QComboBox::currentIndexChanged, this, [this](int index) {
+    // « activated » : choisir l'entrée que la liste montre déjà applique aussi la police.
+    connect(m_comboPolice, &QComboBox::activated, this, [this](int index) {
         if (index < 0)
             return;
         QTextCursor c = m_texte.textCursor();
@@ -79,7 +80,7 @@ BarreMiseEnForme::BarreMiseEnForme(CommandesTexte& commandes, QTextEdit& editeur
                              QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("18"),
                              QStringLiteral("20")});
     m_comboTaille->setCurrentIndex(1);
-    connect(m_comboTaille, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_comboTaille, &QComboBox::activated, this, [this](int index) {
         if (index < 0)
             return;
         QTextCursor c = m_texte.textCursor();
@@ -118,6 +119,12 @@ BarreMiseEnForme::BarreMiseEnForme(CommandesTexte& commandes, QTextEdit& editeur
         connect(b, &QPushButton::clicked, this, [this, i] { BoutonRich(i); });
         m_cmdRich[i] = b;
         rangee->addWidget(b, 1, i);
+    }
+    // Les contrôles gardent leur place cachés : les montrer ne pousse pas le commentaire.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
     }
     Montrer({});
 }

@@ -18,18 +18,27 @@ BarreOutils::BarreOutils(QWidget* parent) : QWidget(parent) {
     ligne->addLayout(m_bout);
 }
 
-BoutonImage* BarreOutils::Ajouter(const QString& nom, int numero, const QString& bulle,
-                                  std::function<void()> commande) {
+namespace {
+BoutonImage* Creer(QWidget* barre, const QString& nom, int numero, const QString& bulle,
+                   std::function<void()> commande, const QKeySequence& raccourci) {
     auto* bouton = new BoutonImage(nom, ImageSprite(2 * numero), ImageSprite(2 * numero + 1), bulle,
-                                   std::move(commande), this);
+                                   std::move(commande), barre);
+    bouton->definirRaccourci(raccourci);
+    return bouton;
+}
+} // namespace
+
+BoutonImage* BarreOutils::Ajouter(const QString& nom, int numero, const QString& bulle,
+                                  std::function<void()> commande, const QKeySequence& raccourci) {
+    auto* bouton = Creer(this, nom, numero, bulle, std::move(commande), raccourci);
     m_rangee->addWidget(bouton);
     return bouton;
 }
 
 BoutonImage* BarreOutils::AjouterAuBout(const QString& nom, int numero, const QString& bulle,
-                                        std::function<void()> commande) {
-    auto* bouton = new BoutonImage(nom, ImageSprite(2 * numero), ImageSprite(2 * numero + 1), bulle,
-                                   std::move(commande), this);
+                                        std::function<void()> commande,
+                                        const QKeySequence& raccourci) {
+    auto* bouton = Creer(this, nom, numero, bulle, std::move(commande), raccourci);
     m_bout->addWidget(bouton);
     return bouton;
 }

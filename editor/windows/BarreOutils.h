@@ -3,6 +3,7 @@
 // couple d'images (relâchée, enfoncée) tiré de imgSprite, sa bulle et sa commande ; « Quitter »
 // se tient seul au bout, loin des commandes d'édition.
 
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 
@@ -15,11 +16,12 @@ public:
     explicit BarreOutils(QWidget* parent = nullptr);
 
     // numero : le rang du bouton dans imgSprite (images 2 × numero et 2 × numero + 1).
+    // raccourci : la touche de la même commande, montrée dans la bulle.
     BoutonImage* Ajouter(const QString& nom, int numero, const QString& bulle,
-                         std::function<void()> commande);
+                         std::function<void()> commande, const QKeySequence& raccourci = {});
     // Le bouton du bout de la barre, à part des autres.
     BoutonImage* AjouterAuBout(const QString& nom, int numero, const QString& bulle,
-                               std::function<void()> commande);
+                               std::function<void()> commande, const QKeySequence& raccourci = {});
 
 private:
     QHBoxLayout* m_rangee = nullptr;

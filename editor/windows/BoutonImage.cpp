@@ -1,9 +1,9 @@
 #include "BoutonImage.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QToolTip>
 
 BoutonImage::BoutonImage(const QString& nom, QPixmap relache, QPixmap enfonce, const QString& bulle,
                          std::function<void()> commande, QWidget* parent)
@@ -22,15 +22,39 @@ QSize BoutonImage::sizeHint() const {
     return image.isEmpty() ? QSize(44, 44) : image + QSize(4, 4);
 }
 
+QString BoutonImage::texteBulle() const {
+    if (m_raccourci.isEmpty())
+        return toolTip();
+    // Les noms des touches en français, que la traduction de Qt soit chargée ou non.
+    QString touches = m_raccourci.toString(QKeySequence::PortableText);
+    touches.replace(QStringLiteral("Shift"), QStringLiteral("Maj"));
+    touches.replace(QStringLiteral("Del"), QStringLiteral("Suppr"));
+    return toolTip() + QStringLiteral("  (") + touches + QLatin1Char(')');
+}
+
+bool BoutonImage::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), texteBulle(), this);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
 void BoutonImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
     const QPixmap& image = m_enfonce ? m_enfonce_image : m_relache;
     const QSize taille = image.deviceIndependentSize().toSize();
+    // Une commande indisponible (aucun diaporama ouvert) se voit à peine.
+    if (!isEnabled())
+        p.setOpacity(0.35);
     p.drawPixmap((width() - taille.width()) / 2, (height() - taille.height()) / 2, image);
+    p.setOpacity(1.0);
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+        // Un anneau bien visible pour qui parcourt la barre au clavier.
+        p.setPen(QPen(QColor(47, 111, 201), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
     }
 }
 

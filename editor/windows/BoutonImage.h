@@ -3,6 +3,7 @@
 // dessus, image relâchée puis commande au relâchement, où que soit alors le pointeur.
 // Au clavier, Espace ou Entrée font de même.
 
+#include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -15,8 +16,13 @@ public:
 
     bool estEnfonce() const { return m_enfonce; }
     QSize sizeHint() const override;
+    // Le raccourci clavier de la commande, montré dans la bulle à la suite de son texte (la
+    // bulle elle-même, texte du programme et nom accessible, ne change pas).
+    void definirRaccourci(const QKeySequence& raccourci) { m_raccourci = raccourci; }
+    QString texteBulle() const;
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
@@ -31,4 +37,5 @@ private:
     QPixmap m_enfonce_image;
     std::function<void()> m_commande;
     bool m_enfonce = false;
+    QKeySequence m_raccourci;
 };

@@ -9,8 +9,9 @@ ZoneImage::ZoneImage(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void ZoneImage::montrer(const QString& chemin) {
+void ZoneImage::montrer(const QString& chemin, const QString& signature) {
     m_chemin = chemin;
+    m_signature = signature;
     Charger();
 }
 

@@ -10,8 +10,10 @@ class ZoneImage : public QWidget {
 public:
     explicit ZoneImage(QWidget* parent = nullptr);
 
-    void montrer(const QString& chemin);
+    // signature : la version du fichier (SignatureFichier) ; une autre version se relit.
+    void montrer(const QString& chemin, const QString& signature = {});
     const QString& chemin() const { return m_chemin; }
+    const QString& signature() const { return m_signature; }
     // Taille de l'image décodée (vide si l'image est illisible).
     QSize tailleDecodee() const { return m_image.size(); }
 
@@ -23,6 +25,7 @@ private:
     void Charger();
 
     QString m_chemin;
+    QString m_signature;
     QImage m_image;
     QSize m_placeChargee;
 };

@@ -2,7 +2,9 @@
 
 #include "BarreMiseEnForme.h"
 #include "BarreOutils.h"
+#include "BoutonImage.h"
 #include "ConversionRiche.h"
+#include "Dialogues.h"
 #include "Editeur.h"
 #include "FenetresQt.h"
 #include "Programme.h"
@@ -50,15 +52,13 @@ frmPrincipal::frmPrincipal(Editeur& editeur, QWidget* parent)
     ConstruireControles();
     ConstruireBarreOutils();
 
-    new QShortcut(QKeySequence::New, this, [this] { m_editeur.NouveauProjet(); });
-    new QShortcut(QKeySequence::Save, this, [this] { m_editeur.CommandeEnregistrer(); });
-    new QShortcut(QKeySequence::Open, this, [this] { m_editeur.CommandeOuvrir(); });
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                  [this] { m_editeur.CommandeEnregistrerSous(); });
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { CommandeQuitter(); });
-
     m_editeur.fenetres = m_fenetres.get();
     connect(&m_editeur, &Editeur::vueChangee, this, &frmPrincipal::Rafraichir);
+    connect(&m_editeur, &Editeur::commentaireValide, this, [this] {
+        QTextCursor c = m_richtxtTexteInfo->textCursor();
+        c.movePosition(QTextCursor::End);
+        m_richtxtTexteInfo->setTextCursor(c);
+    });
     AgrandirFenetre();
     Rafraichir();
 }
@@ -70,27 +70,60 @@ frmPrincipal::~frmPrincipal() {
 
 void frmPrincipal::ConstruireBarreOutils() {
     Editeur& e = m_editeur;
-    m_barre->Ajouter(QStringLiteral("imgNew"), 1, QStringLiteral("Créer un nouveau diaporama"),
-                     [&e] { e.NouveauProjet(); });
-    m_barre->Ajouter(QStringLiteral("imgFichier"), 0,
-                     QStringLiteral("Ouvrir un diaporama existant"), [&e] { e.CommandeOuvrir(); });
-    m_barre->Ajouter(QStringLiteral("imgSave"), 2, QStringLiteral("Enregistrer"),
-                     [&e] { e.CommandeEnregistrer(); });
-    m_barre->Ajouter(QStringLiteral("imgSaveSous"), 11, QStringLiteral("Enregistrer sous..."),
-                     [&e] { e.CommandeEnregistrerSous(); });
-    m_barre->Ajouter(QStringLiteral("imgVisual"), 3,
-                     QStringLiteral("Créer et visualiser dans le navigateur"),
-                     [&e] { e.CreerHTML(); });
-    m_barre->Ajouter(QStringLiteral("imgVisuHTML"), 12,
-                     QStringLiteral("Visualise un fichier HTML créé"), [&e] { e.VoirHTML(); });
-    m_barre->Ajouter(QStringLiteral("imgAjouter"), 8,
-                     QStringLiteral("Ajouter une diapo ( à la fin )"), [&e] { e.AjouterDiapo(); });
-    m_barre->Ajouter(QStringLiteral("imgChangeDiapo"), 10,
-                     QStringLiteral("Changer l'image de la diapo"), [&e] { e.ChangerDiapo(); });
-    m_barre->Ajouter(QStringLiteral("imgDelete"), 7, QStringLiteral("Supprimer la diapo"),
-                     [&e] { e.SupprimerDiapo(); });
-    m_barre->AjouterAuBout(QStringLiteral("imgQuitter"), 6, QStringLiteral("Quitter"),
-                           [this] { CommandeQuitter(); });
+    struct Commande {
+        const char* nom;
+        int numero; // rang du bouton dans imgSprite
+        QString bulle;
+        QKeySequence raccourci;
+        std::function<void()> action;
+        bool avecProjet; // sans diaporama ouvert, la commande ne fait rien : elle se voit grisée
+    };
+    const Commande commandes[] = {
+        {"imgNew", 1, QStringLiteral("Créer un nouveau diaporama"), QKeySequence::New,
+         [&e] { e.NouveauProjet(); }, false},
+        {"imgFichier", 0, QStringLiteral("Ouvrir un diaporama existant"), QKeySequence::Open,
+         [&e] { e.CommandeOuvrir(); }, false},
+        {"imgSave", 2, QStringLiteral("Enregistrer"), QKeySequence::Save,
+         [&e] { e.CommandeEnregistrer(); }, true},
+        {"imgSaveSous", 11, QStringLiteral("Enregistrer sous..."),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&e] { e.CommandeEnregistrerSous(); },
+         true},
+        {"imgVisual", 3, QStringLiteral("Créer et visualiser dans le navigateur"),
+         QKeySequence(Qt::Key_F5), [&e] { e.CreerHTML(); }, true},
+        {"imgVisuHTML", 12, QStringLiteral("Visualise un fichier HTML créé"),
+         QKeySequence(Qt::CTRL | Qt::Key_F5), [&e] { e.VoirHTML(); }, true},
+        {"imgAjouter", 8, QStringLiteral("Ajouter une diapo ( à la fin )"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [&e] { e.AjouterDiapo(); }, true},
+        {"imgChangeDiapo", 10, QStringLiteral("Changer l'image de la diapo"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), [&e] { e.ChangerDiapo(); }, true},
+        {"imgDelete", 7, QStringLiteral("Supprimer la diapo"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), [&e] { e.SupprimerDiapo(); }, true},
+    };
+    for (const Commande& c : commandes) {
+        auto* bouton =
+            m_barre->Ajouter(QString::fromLatin1(c.nom), c.numero, c.bulle, c.action, c.raccourci);
+        new QShortcut(c.raccourci, this, c.action);
+        if (c.avecProjet)
+            m_boutonsProjet << bouton;
+    }
+    // « Quitter » se tient seul au bout de la barre, loin des commandes d'édition.
+    const QKeySequence quitter(Qt::CTRL | Qt::Key_Q);
+    m_barre->AjouterAuBout(
+        QStringLiteral("imgQuitter"), 6, QStringLiteral("Quitter"), [this] { CommandeQuitter(); },
+        quitter);
+    new QShortcut(quitter, this, [this] { CommandeQuitter(); });
+    // Au clavier, la barre d'outils d'abord, puis le projet, la navigation et le commentaire.
+    QList<QWidget*> ordre;
+    for (auto* b : m_barre->findChildren<BoutonImage*>())
+        ordre << b;
+    ordre << m_txtEntete << m_cmdDiapo[0] << m_cmdDiapo[1] << m_txtNumDiapo << m_cmdDiapo[2]
+          << m_cmdDiapo[3] << m_richtxtTexteInfo;
+    for (int i = 1; i < ordre.size(); ++i)
+        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
+    // F1 : le sommaire de l'aide.
+    new QShortcut(QKeySequence::HelpContents, this, [&e] {
+        e.dialogues().ouvrirAvecShell(e.dossierProgramme() + QStringLiteral("/Aide/AideCD.htm"));
+    });
 }
 
 void frmPrincipal::ConstruireControles() {
@@ -104,6 +137,7 @@ void frmPrincipal::ConstruireControles() {
         "#panneauImage, #panneauInfos { background: rgba(255,255,255,185); border: 1px solid "
         "rgba(90,70,40,110); border-radius: 8px; }"
         "#lblNomDiapo, #lblNbDiapo { font-weight: bold; color: #4a2c12; }"
+        "#lblDemarrer { color: #4a2c12; font-size: 12pt; padding: 24px; }"
         "#libelle { color: #3b2a1a; }"
         "QLineEdit, QTextEdit { background: white; }"));
 
@@ -144,6 +178,17 @@ QWidget* frmPrincipal::ConstruirePanneauImage() {
     m_imgDiapo = new ZoneImage(panneau);
     m_imgDiapo->setObjectName(QStringLiteral("imgDiapo"));
     m_imgDiapo->setAccessibleName(QStringLiteral("Image de la diapo"));
+    // Tant qu'aucun diaporama n'est ouvert, une ligne dit comment commencer.
+    m_lblDemarrer =
+        new QLabel(QStringLiteral("Pour commencer, créez un nouveau diaporama (%1) ou ouvrez-en un "
+                                  "existant (%2).")
+                       .arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText),
+                            QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)),
+                   panneau);
+    m_lblDemarrer->setObjectName(QStringLiteral("lblDemarrer"));
+    m_lblDemarrer->setAlignment(Qt::AlignCenter);
+    m_lblDemarrer->setWordWrap(true);
+    colonne->addWidget(m_lblDemarrer);
     colonne->addWidget(m_imgDiapo, 1);
     auto* tailles = new QHBoxLayout;
     m_lblLongueur = new QLabel(panneau);
@@ -277,9 +322,17 @@ void frmPrincipal::Rafraichir() {
         m_txtEntete->setText(e.txtEntete);
     if (m_txtNumDiapo->text() != e.txtNumDiapo())
         m_txtNumDiapo->setText(e.txtNumDiapo());
-    if (m_imgDiapo->chemin() != e.cheminImageDiapo || !e.IndOuverture)
-        m_imgDiapo->montrer(e.IndOuverture ? e.cheminImageDiapo : QString());
+    // L'image montrée est le fichier tel qu'il est : un même nom remplacé (image changée,
+    // diapo supprimée) se relit ; sans changement, rien n'est relu.
+    if (!e.IndOuverture)
+        m_imgDiapo->montrer(QString());
+    else if (m_imgDiapo->chemin() != e.cheminImageDiapo ||
+             m_imgDiapo->signature() != e.signatureImageDiapo)
+        m_imgDiapo->montrer(e.cheminImageDiapo, e.signatureImageDiapo);
     const bool ouvert = e.IndOuverture;
+    for (auto* b : m_boutonsProjet)
+        b->setEnabled(ouvert);
+    m_lblDemarrer->setVisible(!ouvert);
     m_txtNumDiapo->setEnabled(ouvert);
     for (auto* b : m_cmdDiapo)
         b->setEnabled(ouvert);

@@ -5,11 +5,13 @@
 
 #include "CommandesTexte.h"
 
+#include <QList>
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
 
 class BarreMiseEnForme;
+class BoutonImage;
 class BarreOutils;
 class Editeur;
 class FenetresQt;
@@ -60,6 +62,8 @@ private:
     QPixmap m_imgFond;
 
     BarreOutils* m_barre = nullptr;
+    QList<BoutonImage*> m_boutonsProjet; // les commandes qui demandent un diaporama ouvert
+    QLabel* m_lblDemarrer = nullptr;
     QLabel* m_lblBarre = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;

@@ -614,14 +614,17 @@ void TestModule::recreer() {
     QCOMPARE(m.lblRefaire, QString("OUT"));
     QVERIFY(!m.cmdVisuVisible);
 
-    // Succès annoncé sans JPEG : c'est le message du BMP disparu.
+    // Succès annoncé sans JPEG : un échec de conversion comme à la capture (le BMP est là).
     b.convertisseur.statut = 0;
     b.convertisseur.ecrireJpeg = false;
     QFile::remove(b.fichier(1, ".jpg"));
+    m.EcrireQualite("90");
     m.Refaire();
     QCOMPARE(b.dialogues.dernier().titre, QString("ALERTE"));
-    QCOMPARE(b.dialogues.dernier().texte, QString("Le fichier BMP n'existe plus !"));
-    QCOMPARE(b.dialogues.dernier().icone, Icone::Exclamation);
+    QCOMPARE(b.dialogues.dernier().texte, EchecConversion);
+    QCOMPARE(b.dialogues.dernier().icone, Icone::Critique);
+    QCOMPARE(m.lblRefaire, QString("OUT"));
+    QVERIFY(b.existe(1, ".bmp"));
 
     // BMP effacé : message, aucune conversion.
     b.convertisseur.ecrireJpeg = true;

@@ -12,6 +12,8 @@ private slots:
     void fichierAbsent();
     void fichierComplet();
     void fichierCourtOuAbime();
+    void valeursDemesurees_data();
+    void valeursDemesurees();
     void ecriture();
 };
 
@@ -43,12 +45,13 @@ void TestPassage::fichierComplet() {
     QCOMPARE(r.left, -23);
     QCOMPARE(r.top, 37);
 
-    // Fins de ligne Unix acceptées, nombres énormes bornés au lieu de déborder.
+    // Fins de ligne Unix acceptées ; des nombres démesurés comptent comme des lignes absentes
+    // (voir valeursDemesurees), au lieu d'être bornés à 32 bits.
     EcrireOctets(chemin, "1024\n768\n99999999999\n-99999999999\n");
     r = LirePassage(chemin);
     QCOMPARE(r.largeur, QString("1024"));
-    QCOMPARE(r.left, std::numeric_limits<int32_t>::max());
-    QCOMPARE(r.top, std::numeric_limits<int32_t>::min());
+    QCOMPARE(r.left, 0);
+    QCOMPARE(r.top, 0);
 }
 
 void TestPassage::fichierCourtOuAbime() {
@@ -103,6 +106,47 @@ void TestPassage::fichierCourtOuAbime() {
     QCOMPARE(r.hauteur, QString("def"));
     QCOMPARE(r.left, 0);
     QCOMPARE(r.top, 0);
+}
+
+// Un nombre démesuré écrit à la main compte comme une ligne absente, au lieu de devenir la
+// plus grande valeur de 32 bits (un cadre à 2147483647 twips serait hors de tout écran).
+void TestPassage::valeursDemesurees_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("largeur");
+    QTest::addColumn<QString>("hauteur");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::newRow("positions") << QByteArray("700\r\n300\r\n99999999999\r\n-99999999999\r\n")
+                               << "700"
+                               << "300" << 0 << 0;
+    QTest::newRow("exposant") << QByteArray("700\r\n300\r\n1e30\r\n1e400\r\n") << "700"
+                              << "300" << 0 << 0;
+    QTest::newRow("largeur") << QByteArray("99999999999\r\n300\r\n15\r\n30\r\n") << "600"
+                             << "300" << 15 << 30;
+    QTest::newRow("hauteur") << QByteArray("700\r\n4294967296\r\n15\r\n30\r\n") << "700"
+                             << "350" << 15 << 30;
+    QTest::newRow("bornes") << QByteArray("700\r\n300\r\n2147483647\r\n-2147483648\r\n") << "700"
+                            << "300" << 2147483647 << int(-2147483648LL);
+    QTest::newRow("juste au-delà")
+        << QByteArray("700\r\n300\r\n2147483648\r\n-2147483649\r\n") << "700"
+        << "300" << 0 << 0;
+    QTest::newRow("décimal") << QByteArray("700\r\n300\r\n-0.5\r\n12.9\r\n") << "700"
+                             << "300" << -1 << 12;
+}
+
+void TestPassage::valeursDemesurees() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, largeur);
+    QFETCH(QString, hauteur);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QTemporaryDir d;
+    EcrireOctets(d.filePath("Passage"), contenu);
+    const ReglagesPassage r = LirePassage(d.filePath("Passage"));
+    QCOMPARE(r.largeur, largeur);
+    QCOMPARE(r.hauteur, hauteur);
+    QCOMPARE(r.left, left);
+    QCOMPARE(r.top, top);
 }
 
 void TestPassage::ecriture() {

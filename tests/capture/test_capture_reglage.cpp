@@ -27,6 +27,8 @@ private slots:
     void quitterOstrelle();
     void fermerParLeCadre();
     void aideEtQualiteOstrelle();
+    void couleursPeintesTellesQuelles();
+    void pasDAgrandissement();
 };
 
 void TestReglage::initTestCase() {
@@ -584,6 +586,47 @@ void TestReglage::aideEtQualiteOstrelle() {
     QTest::mouseClick(q2, Qt::LeftButton, {}, QPoint(3, q2->height() / 2));
     QCoreApplication::processEvents();
     QVERIFY(q2->selectedText().isEmpty());
+}
+
+namespace {
+// La couleur peinte au bord droit du contrôle, à mi-hauteur (loin du texte centré et de la
+// pastille des options, en deçà de la bordure).
+QColor CouleurPeinte(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    return image.pixelColor(image.width() - 5, image.height() / 2);
+}
+} // namespace
+
+// Le style éclaircissait les couleurs des boutons : le rouge clair du mode écrasement
+// (255, 128, 128) sortait en (249, 190, 190), presque le rose des commandes.
+void TestReglage::couleursPeintesTellesQuelles() {
+    BancCapture b;
+    frmReglage& f = b.charger(Programme::Ostrelle);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QColor vert(128, 255, 128), rose(255, 192, 192), options(192, 255, 192);
+    QCOMPARE(CouleurPeinte(b.bouton("cmdNumero")), vert);
+    QCOMPARE(CouleurPeinte(b.bouton("cmdHelp")), vert);
+    QCOMPARE(CouleurPeinte(b.controle("lblRefaire")), vert);
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(CouleurPeinte(b.bouton(QString("Command1_%1").arg(i))), rose);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(CouleurPeinte(b.controle(QString("Option1_%1").arg(i))), options);
+    QCOMPARE(CouleurPeinte(&f), QColor(255, 255, 192));
+    // Le mode écrasement, bien distinct du rose.
+    b.capturer();
+    b.bouton("cmdNumero")->click();
+    QVERIFY(f.Module().IndEcraser);
+    QCOMPARE(CouleurPeinte(b.bouton("cmdNumero")), QColor(255, 128, 128));
+}
+
+void TestReglage::pasDAgrandissement() {
+    BancCapture b;
+    const Qt::WindowFlags drapeaux = b.charger().windowFlags();
+    QVERIFY(drapeaux & Qt::CustomizeWindowHint);
+    QVERIFY(!(drapeaux & Qt::WindowMaximizeButtonHint));
+    QVERIFY(drapeaux & Qt::WindowMinimizeButtonHint);
+    QVERIFY(drapeaux & Qt::WindowCloseButtonHint);
 }
 
 QTEST_MAIN(TestReglage)

@@ -42,6 +42,9 @@ private slots:
     void tailles_data();
     void tailles();
     void relachement();
+    void relachementDeDroiteAGauche();
+    void famillesDePolices_data();
+    void famillesDePolices();
     void copierColler();
     void entete();
 };
@@ -271,6 +274,40 @@ void TestCommandesTexte::relachement() {
     QVERIFY(!commandes.RelachementSouris(c).visibles);
     commandes.FinRelachement();
     QVERIFY(!vierge.editeur.IndFormatActif);
+}
+
+// Une sélection tirée de droite à gauche montre ses propres valeurs, pas celles du caractère
+// qui la précède.
+void TestCommandesTexte::relachementDeDroiteAGauche() {
+    BancTexte b({"<font face='Serif' size='2' color='#000000'>ab</font>"
+                 "<font face='Sans' size='7' color='#000000'>cd<br></font>"});
+    b.Selectionner(4, 2);
+    EtatControlesTexte etat = b.commandes.RelachementSouris(b.selection);
+    QCOMPARE(etat.taille, QString("20"));
+    QCOMPARE(etat.police, QString("Sans"));
+    b.Selectionner(2, 0);
+    etat = b.commandes.RelachementSouris(b.selection);
+    QCOMPARE(etat.taille, QString("10"));
+    QCOMPARE(etat.police, QString("Serif"));
+}
+
+void TestCommandesTexte::famillesDePolices_data() {
+    QTest::addColumn<QStringList>("systeme");
+    QTest::addColumn<QStringList>("proposees");
+    QTest::newRow("fonderies") << QStringList{"C059 [urw]", "C059 [UKWN]", "D050000L [URW ]",
+                                              "DejaVu Sans"}
+                               << QStringList{"C059", "D050000L", "DejaVu Sans"};
+    QTest::newRow("ordre gardé") << QStringList{"Zeta", "Alpha [x]", "Alpha"}
+                                 << QStringList{"Zeta", "Alpha"};
+    QTest::newRow("crochets dans le nom")
+        << QStringList{"[Ancienne]", "Nom]"} << QStringList{"[Ancienne]", "Nom]"};
+    QTest::newRow("vide") << QStringList{} << QStringList{};
+}
+
+void TestCommandesTexte::famillesDePolices() {
+    QFETCH(QStringList, systeme);
+    QFETCH(QStringList, proposees);
+    QCOMPARE(FamillesDePolices(systeme), proposees);
 }
 
 void TestCommandesTexte::copierColler() {

@@ -12,6 +12,7 @@ private slots:
     void nouveauAvecModificationsEnregistreLeDefaut();
     void nouveauSansFichierRestaure();
     void nouveauSansFichierRefuseOuSansReserve();
+    void nouveauApresRestaurationPartielle();
     void quitterNonNeChangeRien();
     void quitterOuiOuiEnregistre();
     void quitterOuiNonAnnule();
@@ -113,12 +114,34 @@ void TestFlux::nouveauSansFichierRefuseOuSansReserve() {
         QDir(b.bac.programme + "/Restaurer").removeRecursively();
         b.dialogues.reponses = {Reponse::Oui, Reponse::Oui, Reponse::Oui};
         b.editeur.NouveauProjet();
-        QCOMPARE(b.dialogues.messages.size(), 2);
+        // La question, les fichiers qui n'ont pas pu être restaurés, puis « introuvable ».
+        QCOMPARE(b.dialogues.messages.size(), 3);
+        QVERIFY(b.dialogues.messages[1].texte.contains("Nouveau.cin"));
         QCOMPARE(b.dialogues.reponses.size(), size_t(2));
         QVERIFY(!b.editeur.IndOuverture);
         // Les deux réponses en trop prouvaient l'absence de boucle : elles ne servent plus.
         b.dialogues.oublierReponses();
     }
+}
+
+// « Restaurer » n'a pu remettre qu'une partie de ses fichiers, mais « Nouveau.cin » en est :
+// Nouveau recommence et ouvre le projet par défaut, après avoir nommé ce qui manque.
+void TestFlux::nouveauApresRestaurationPartielle() {
+    Banc b;
+    QFile::remove(b.bac.programme + "/Nouveau.cin");
+    QFile::remove(b.bac.programme + "/Restaurer/sohifrm2.wav");
+    QFile::remove(b.bac.programme + "/Restaurer/imgFondTable.jpg");
+    const QByteArray son = LireOctets(b.bac.programme + "/sohifrm2.wav");
+    b.dialogues.reponses = {Reponse::Oui};
+    b.editeur.NouveauProjet();
+    QVERIFY(b.editeur.IndOuverture);
+    QCOMPARE(b.editeur.NomProjet, QString("Nouveau"));
+    QCOMPARE(b.dialogues.messages.size(), 2);
+    const MessageVu m = b.dialogues.messages[1];
+    QCOMPARE(m.titre, QString("ALERTE"));
+    QVERIFY(m.texte.endsWith("imgFondTable.jpg\r\nsohifrm2.wav"));
+    // Un fichier absent de « Restaurer » n'a pas effacé celui du dossier du programme.
+    QCOMPARE(LireOctets(b.bac.programme + "/sohifrm2.wav"), son);
 }
 
 void TestFlux::quitterNonNeChangeRien() {

@@ -1,11 +1,14 @@
 // La fenêtre principale : contrôles et textes, boutons de la barre, fermeture.
 
 #include "BoutonImage.h"
+#include "ChoixImage.h"
 #include "Editeur.h"
 #include "Fabrique.h"
 #include "FauxDialogues.h"
 #include "ZoneImage.h"
+
 #include "frmPrincipal.h"
+#include <QDialog>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +42,10 @@ private slots:
     void enregistrerSurNouveau();
     void fermerRemetLEtatEnregistre();
     void grandePhotoReduite();
+    void premiersPas();
+    void raccourcisDansLesBulles_data();
+    void raccourcisDansLesBulles();
+    void imageRelueQuandLeFichierChange();
 };
 
 void TestFrmPrincipal::controlesEtTextes() {
@@ -149,6 +156,82 @@ void TestFrmPrincipal::grandePhotoReduite() {
     QCOMPARE(f.controle<QLabel>("lblLargeur")->text(), QString("H = 4000"));
     // La fenêtre reste dans l'écran.
     QVERIFY(f.fenetre.width() <= 1366);
+}
+
+// Sans diaporama ouvert, une ligne dit comment commencer et les commandes qui en demandent un
+// se voient indisponibles ; le parcours de la barre au clavier commence par « Nouveau ».
+void TestFrmPrincipal::premiersPas() {
+    Fenetre f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    auto* demarrer = f.controle<QLabel>("lblDemarrer");
+    QVERIFY(demarrer->isVisible());
+    QVERIFY(demarrer->text().contains("nouveau diaporama"));
+    for (const char* nom : {"imgSave", "imgSaveSous", "imgVisual", "imgVisuHTML", "imgAjouter",
+                            "imgChangeDiapo", "imgDelete"})
+        QVERIFY2(!f.controle<BoutonImage>(nom)->isEnabled(), nom);
+    for (const char* nom : {"imgNew", "imgFichier", "imgQuitter"})
+        QVERIFY2(f.controle<BoutonImage>(nom)->isEnabled(), nom);
+    QCOMPARE(f.controle<BoutonImage>("imgNew")->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+
+    f.editeur.NouveauProjet();
+    QVERIFY(!demarrer->isVisible());
+    QVERIFY(f.controle<BoutonImage>("imgSave")->isEnabled());
+    QVERIFY(f.controle<BoutonImage>("imgDelete")->isEnabled());
+}
+
+void TestFrmPrincipal::raccourcisDansLesBulles_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("bulle");
+    QTest::newRow("nouveau") << "imgNew"
+                             << "Créer un nouveau diaporama  (Ctrl+N)";
+    QTest::newRow("ouvrir") << "imgFichier"
+                            << "Ouvrir un diaporama existant  (Ctrl+O)";
+    QTest::newRow("enregistrer sous") << "imgSaveSous"
+                                      << "Enregistrer sous...  (Ctrl+Maj+S)";
+    QTest::newRow("page") << "imgVisual"
+                          << "Créer et visualiser dans le navigateur  (F5)";
+    QTest::newRow("quitter") << "imgQuitter"
+                             << "Quitter  (Ctrl+Q)";
+}
+
+// La bulle montre le raccourci ; le texte du bouton et son nom accessible restent les siens.
+void TestFrmPrincipal::raccourcisDansLesBulles() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, bulle);
+    Fenetre f;
+    auto* b = f.controle<BoutonImage>(bouton);
+    QCOMPARE(b->texteBulle(), bulle);
+    QCOMPARE(b->toolTip(), bulle.section("  (", 0, 0));
+    QCOMPARE(b->accessibleName(), b->toolTip());
+}
+
+// L'image montrée est le fichier tel qu'il est : remplacé par une image de même type (même
+// nom), il se relit.
+void TestFrmPrincipal::imageRelueQuandLeFichierChange() {
+    Fenetre f;
+    f.bac.CreerProjet("P", {"a", "b", "c"}, {".jpg", ".jpg", ".jpg"});
+    f.editeur.NomProjet = "P";
+    f.editeur.RepertoireProjet = f.bac.projets;
+    f.editeur.OuvrirProjet();
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    auto* zone = f.controle<ZoneImage>("imgDiapo");
+    QCOMPARE(zone->tailleDecodee(), QSize(30, 20));
+    // Changer l'image de la diapo 0 par un JPEG : même nom de fichier.
+    CreerImage(f.bac.racine.filePath("photos/grande.jpg"), 64, 48, Qt::red);
+    f.dialogues.fenetres.push_back([&](QDialog& d) {
+        ValiderChangement(f.editeur, f.bac.racine.filePath("photos"), "grande.jpg");
+        d.accept();
+        return int(QDialog::Accepted);
+    });
+    f.editeur.ChangerDiapo();
+    QCOMPARE(zone->tailleDecodee(), QSize(64, 48));
+    // Supprimer la diapo 0 : la 1 (même type) prend son nom et se montre.
+    f.dialogues.reponses = {Reponse::Oui};
+    f.editeur.SupprimerDiapo();
+    QCOMPARE(zone->tailleDecodee(), QSize(31, 21));
+    QCOMPARE(zone->chemin(), f.bac.projets + "/P0.jpg");
 }
 
 QTEST_MAIN(TestFrmPrincipal)

@@ -44,6 +44,13 @@ struct Fenetre {
 };
 
 const QString Tete = "<font face='MS Sans Serif' size='2' color='#000000'>";
+
+// Ce que fait l'utilisateur dans une liste : il la place sur une entrée et la choisit (même
+// celle que la liste montre déjà).
+void Choisir(QComboBox* liste, int index) {
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
 } // namespace
 
 class TestMiseEnForme : public QObject {
@@ -60,6 +67,10 @@ private slots:
     void collerImpossible();
     void majEntree();
     void entete();
+    void memeEntreeQueCelleMontree();
+    void selectionDeDroiteAGauche();
+    void validationSansSelection();
+    void barreQuiNePousseRien();
 };
 
 void TestMiseEnForme::controlesCachesPuisMontres() {
@@ -170,19 +181,19 @@ void TestMiseEnForme::listes() {
     Editeur editeur{dialogues, bac.programme, bac.secours};
     frmPrincipal fenetre{editeur};
     auto* taille = fenetre.findChild<QComboBox*>("comboTaille");
-    taille->setCurrentIndex(6);
+    Choisir(taille, 6);
     QCOMPARE(editeur.Info[0], QString());
 
     Fenetre f;
     f.Selectionner(0, 3);
-    f.fenetre.findChild<QComboBox*>("comboTaille")->setCurrentIndex(6); // 20 points
+    Choisir(f.fenetre.findChild<QComboBox*>("comboTaille"), 6); // 20 points
     QCOMPARE(f.info(), "<font face='MS Sans Serif' size='7' color='#000000'>Bon</font>" + Tete +
                            "jour<br></font>");
     auto* police = f.fenetre.findChild<QComboBox*>("comboPolice");
     QVERIFY(police->count() > 0);
     f.Selectionner(3, 7);
     const int derniere = police->count() - 1;
-    police->setCurrentIndex(derniere);
+    Choisir(police, derniere);
     QVERIFY2(f.info().startsWith("<font face='MS Sans Serif' size='7' color='#000000'>Bon</font>"
                                  "<font face='" +
                                  police->itemText(derniere) + "' size='2'"),
@@ -263,6 +274,57 @@ void TestMiseEnForme::entete() {
     QCOMPARE(f.editeur.txtEntete, QString("Nos vacances à la mer "));
     f.texte->setFocus();
     QCOMPARE(f.editeur.Entete, QString("Nos vacances à la mer "));
+}
+
+// Choisir l'entrée que la liste montre déjà applique aussi : une sélection en 20 points, la
+// liste placée sur « 10 », l'utilisateur choisit « 10 ».
+void TestMiseEnForme::memeEntreeQueCelleMontree() {
+    Fenetre f({"<font face='MS Sans Serif' size='7' color='#000000'>Bonjour<br></font>"});
+    auto* taille = f.fenetre.findChild<QComboBox*>("comboTaille");
+    f.Selectionner(0, 3);
+    QCOMPARE(taille->currentText(), QString("20"));
+    taille->setCurrentIndex(1); // la liste montre « 10 » sans rien appliquer
+    f.Selectionner(0, 3);
+    taille->setCurrentIndex(1);
+    emit taille->activated(1);
+    QVERIFY2(f.info().startsWith(Tete + "Bon</font>"), qPrintable(f.info()));
+}
+
+// Les listes montrent les valeurs de la sélection, même tirée de droite à gauche.
+void TestMiseEnForme::selectionDeDroiteAGauche() {
+    Fenetre f({"<font face='MS Sans Serif' size='2' color='#000000'>ab</font>"
+               "<font face='MS Sans Serif' size='7' color='#000000'>cd<br></font>"});
+    auto* taille = f.fenetre.findChild<QComboBox*>("comboTaille");
+    f.Selectionner(4, 2); // « cd », de droite à gauche
+    QCOMPARE(taille->currentText(), QString("20"));
+    f.Selectionner(2, 0); // « ab »
+    QCOMPARE(taille->currentText(), QString("10"));
+}
+
+// Après une validation (ici l'enregistrement), plus de sélection, le curseur en fin de texte ;
+// un bouton de mise en forme reprend la sélection mémorisée.
+void TestMiseEnForme::validationSansSelection() {
+    Fenetre f;
+    f.Selectionner(0, 3);
+    f.rich(2)->click(); // « Bon » en gras, sélection mémorisée
+    f.Selectionner(1, 5);
+    f.editeur.RichVersHTML();
+    QVERIFY(!f.texte->textCursor().hasSelection());
+    QCOMPARE(f.texte->textCursor().position(), f.editeur.richtxtTexteInfo.characterCount() - 1);
+    f.rich(0)->click(); // italique : sur la dernière sélection vue par un bouton
+    QCOMPARE(f.info(), Tete + "<b><i>Bon</b></i>jour<br></font>");
+}
+
+// Les contrôles de mise en forme apparaissent sur une sélection sans déplacer l'éditeur.
+void TestMiseEnForme::barreQuiNePousseRien() {
+    Fenetre f;
+    const QRect avant = f.texte->geometry();
+    f.Selectionner(0, 3);
+    QVERIFY(f.rich(0)->isVisible());
+    QCOMPARE(f.texte->geometry(), avant);
+    f.Selectionner(2, 2);
+    QVERIFY(!f.rich(0)->isVisible());
+    QCOMPARE(f.texte->geometry(), avant);
 }
 
 QTEST_MAIN(TestMiseEnForme)
