@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
@@ -231,6 +232,7 @@ void frmCapture::showEvent(QShowEvent* e) {
     // Sans gestionnaire de fenêtres, « toujours devant » n'est pas appliqué : on s'élève.
     MettreDevant(*this);
     setFocus();
+    PlacerRappel();
 }
 
 void frmCapture::paintEvent(QPaintEvent*) {
@@ -258,22 +260,90 @@ void frmCapture::paintEvent(QPaintEvent*) {
         p.drawLine(l - 1 - i, 0, l - 1 - i, BandeTitre - Bord + i);
     }
 
-    // Ce que font les touches, et la taille de la zone.
-    QFont police = font();
-    police.setPixelSize(12);
-    p.setFont(police);
+    // La taille de la zone à droite, le rappel des touches à gauche s'il tient en entier.
     p.setPen(texte);
-    const QRect bande(Bord + 6, 0, l - 2 * Bord - 12, BandeTitre - Bord);
-    const QString taille = QStringLiteral("%1 × %2").arg(m_largeur).arg(m_hauteur);
-    QFont gras = police;
+    const QRect bande = Bande();
+    QFont gras = PoliceBande();
     gras.setBold(true);
     p.setFont(gras);
-    const int largeurTaille = p.fontMetrics().horizontalAdvance(taille);
-    p.drawText(bande, Qt::AlignVCenter | Qt::AlignRight, taille);
-    p.setFont(police);
-    const QString aide = QStringLiteral("Entrée : capturer   ·   Échap : annuler   ·   "
-                                        "Flèches : déplacer (Ctrl : 10 pixels)");
-    const QRect reste = bande.adjusted(0, 0, -largeurTaille - 12, 0);
-    p.drawText(reste, Qt::AlignVCenter | Qt::AlignLeft,
-               p.fontMetrics().elidedText(aide, Qt::ElideRight, reste.width()));
+    if (QFontMetrics(gras).horizontalAdvance(TexteTaille()) <= bande.width())
+        p.drawText(bande, Qt::AlignVCenter | Qt::AlignRight, TexteTaille());
+    p.setFont(PoliceBande());
+    p.drawText(bande, Qt::AlignVCenter | Qt::AlignLeft, RappelDansLaBande());
+}
+
+namespace {
+// Du plus complet au plus court : la bande montre le plus long qui y tient en entier.
+const QString Rappels[] = {
+    QStringLiteral("Entrée : capturer   ·   Échap : annuler   ·   Flèches : déplacer "
+                   "(Ctrl : 10 pixels)"),
+    QStringLiteral("Entrée : capturer · Échap : annuler · Flèches (Ctrl : 10 px)"),
+    QStringLiteral("Entrée · Échap · Flèches (Ctrl : 10 px)"),
+    QStringLiteral("Flèches, Ctrl : 10 px"),
+};
+} // namespace
+
+QFont frmCapture::PoliceBande() const {
+    QFont police = font();
+    police.setPixelSize(12);
+    return police;
+}
+
+QRect frmCapture::Bande() const {
+    return QRect(Bord + 6, 0, width() - 2 * Bord - 12, BandeTitre - Bord);
+}
+
+QString frmCapture::TexteTaille() const {
+    return QStringLiteral("%1 × %2").arg(m_largeur).arg(m_hauteur);
+}
+
+QString frmCapture::RappelDansLaBande() const {
+    QFont gras = PoliceBande();
+    gras.setBold(true);
+    const int taille = QFontMetrics(gras).horizontalAdvance(TexteTaille()) + 12;
+    const int place = Bande().width() - taille;
+    const QFontMetrics mesure(PoliceBande());
+    for (const QString& rappel : Rappels)
+        if (mesure.horizontalAdvance(rappel) <= place)
+            return rappel;
+    return {};
+}
+
+// Un cadre trop étroit pour le rappel le montre dans une petite bulle juste dessous (ou
+// dessus, au bas de l'écran), hors de la zone copiée.
+void frmCapture::PlacerRappel() {
+    const bool dehors = RappelDansLaBande().isEmpty() && isVisible();
+    if (!dehors) {
+        if (m_rappel)
+            m_rappel->hide();
+        return;
+    }
+    if (!m_rappel) {
+        m_rappel = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint |
+                                        Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+        m_rappel->setObjectName(QStringLiteral("rappelTouches"));
+        m_rappel->setText(TexteTaille() + QStringLiteral("   ·   ") + Rappels[0]);
+        m_rappel->setStyleSheet(QStringLiteral("QLabel { background: #1d3f6e; color: white; "
+                                               "border: 1px solid #e0a030; padding: 3px 6px; }"));
+        m_rappel->adjustSize();
+    }
+    const QRect cadre = frameGeometry();
+    QPoint coin(cadre.left(), cadre.bottom() + 4);
+    const QScreen* ecran = screen();
+    if (ecran && coin.y() + m_rappel->height() > ecran->geometry().bottom())
+        coin.setY(cadre.top() - m_rappel->height() - 4);
+    m_rappel->move(coin);
+    m_rappel->show();
+    m_rappel->raise();
+}
+
+void frmCapture::moveEvent(QMoveEvent* e) {
+    QDialog::moveEvent(e);
+    PlacerRappel();
+}
+
+void frmCapture::hideEvent(QHideEvent* e) {
+    QDialog::hideEvent(e);
+    if (m_rappel)
+        m_rappel->hide();
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 class CaptureEcran;
+class QLabel;
 
 class frmCapture : public QDialog {
     Q_OBJECT
@@ -44,6 +45,12 @@ public:
 
     void done(int resultat) override;
 
+    // Le rappel des touches écrit dans la bande de titre ; vide quand le cadre est trop étroit
+    // et que la bulle sous le cadre le montre.
+    QString RappelDansLaBande() const;
+    // Cette bulle, quand elle existe.
+    QLabel* BulleRappel() const { return m_rappel; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -51,9 +58,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
     void Deplacer(int dxPixels, int dyPixels);
+    QFont PoliceBande() const;
+    QRect Bande() const;
+    QString TexteTaille() const;
+    void PlacerRappel();
     void Placer();
     void TopTimer1();
 
@@ -74,4 +87,5 @@ private:
     // Glisser la bande de titre à la souris.
     bool m_glisse = false;
     QPoint m_prise;
+    QLabel* m_rappel = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "frmCapture.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QtTest>
 
@@ -35,6 +36,8 @@ private slots:
     void copieSousLeTrou();
     void copieImpossible();
     void glisserLaBande();
+    void rappelLisibleATouteTaille_data();
+    void rappelLisibleATouteTaille();
 };
 
 void TestCadre::tailleEtForme() {
@@ -221,6 +224,42 @@ void TestCadre::glisserLaBande() {
     QCoreApplication::sendEvent(&c, &autre);
     QTest::mouseRelease(&c, Qt::LeftButton, {}, QPoint(40, 90));
     QCOMPARE(c.pos(), QPoint(130, 120));
+}
+
+void TestCadre::rappelLisibleATouteTaille_data() {
+    QTest::addColumn<int>("largeur");
+    for (int l : {10, 60, 150, 250, 350, 450, 560, 800, 1900})
+        QTest::addRow("%d", l) << l;
+}
+
+// « Ctrl : 10 pixels » ne disparaît jamais : la bande montre le plus long rappel qui y tient
+// en entier, sinon une bulle sous le cadre le montre, hors de la zone copiée.
+void TestCadre::rappelLisibleATouteTaille() {
+    QFETCH(int, largeur);
+    QTemporaryDir d;
+    FauxEcran ecran;
+    EtatCapture e = Etat(largeur, 10, 200 * 15, 100 * 15);
+    frmCapture c(e, ecran, d.path());
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    const QString bande = c.RappelDansLaBande();
+    if (!bande.isEmpty()) {
+        QVERIFY(bande.contains("Ctrl : 10"));
+        QFont police = c.font();
+        police.setPixelSize(12);
+        QVERIFY(QFontMetrics(police).horizontalAdvance(bande) < largeur);
+        QVERIFY(!c.BulleRappel() || !c.BulleRappel()->isVisible());
+    } else {
+        QVERIFY(c.BulleRappel() && c.BulleRappel()->isVisible());
+        QVERIFY(c.BulleRappel()->text().contains("Ctrl : 10 pixels"));
+        // Sous le cadre, jamais sur la zone copiée.
+        QVERIFY(!c.BulleRappel()->geometry().intersects(c.geometry()));
+        c.hide();
+        QVERIFY(!c.BulleRappel()->isVisible());
+    }
+    // Le rappel complet tient dans un cadre assez large.
+    if (largeur >= 800)
+        QVERIFY(bande.startsWith("Entrée : capturer   ·   Échap : annuler"));
 }
 
 QTEST_MAIN(TestCadre)
