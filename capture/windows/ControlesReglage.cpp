@@ -69,7 +69,7 @@ void Colorer(QWidget* controle, const QColor& couleur) {
         const QString type = QString::fromLatin1(controle->metaObject()->className());
         controle->setStyleSheet(
             QStringLiteral("%1 { background-color: %2; border: 1px solid #7d7d7d; "
-                           "border-radius: 3px; padding: 3px 6px; }"
+                           "border-radius: 3px; padding: 1px 2px; }"
                            "%1:hover { border-color: #3f3f3f; }"
                            "%1:pressed { background-color: %3; }"
                            "%1:focus { border: 2px solid #2f6fc9; }")
