@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QString>
 
@@ -68,6 +69,36 @@ inline QByteArray ImageBruitee() {
             break;
     }
     return meilleur;
+}
+
+// Une photo plausible de 24 mégapixels : dégradés et formes ; avec du grain, le JPEG pèse ce
+// que pèse une vraie photo de cette taille (plusieurs Mo), et son décodage coûte autant.
+inline void FabriquerPhoto(const QString& chemin, quint32 graine = 1, bool grain = false) {
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient ciel(0, 0, 0, 4000);
+    ciel.setColorAt(0, QColor(70, 120, 200));
+    ciel.setColorAt(1, QColor(230, 200, 150));
+    p.fillRect(image.rect(), ciel);
+    QRandomGenerator hasard(graine);
+    for (int i = 0; i < 400; ++i) {
+        p.setBrush(QColor::fromHsv(hasard.bounded(360), 120, 200));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPoint(hasard.bounded(6000), hasard.bounded(4000)), 150, 90);
+    }
+    p.end();
+    if (grain)
+        for (int y = 0; y < image.height(); ++y) {
+            auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int b = static_cast<int>(hasard.bounded(24)) - 12;
+                const QRgb c = ligne[x];
+                ligne[x] = qRgb(std::clamp(qRed(c) + b, 0, 255), std::clamp(qGreen(c) + b, 0, 255),
+                                std::clamp(qBlue(c) + b, 0, 255));
+            }
+        }
+    if (!image.save(chemin, "JPEG", 90))
+        Echec(QStringLiteral("photo impossible à écrire : ") + chemin);
 }
 
 inline void Ecrire(const QString& chemin, const QByteArray& octets) {

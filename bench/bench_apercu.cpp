@@ -3,6 +3,7 @@
 // Usage : bench_apercu [nombre de tours]
 
 #include "Images.h"
+#include "OutilsMesure.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -22,23 +23,6 @@ double Mediane(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-// Une photo plausible : dégradés, formes et grain, pour que le JPEG ait un vrai contenu.
-void FabriquerPhoto(const QString& chemin) {
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient ciel(0, 0, 0, 4000);
-    ciel.setColorAt(0, QColor(70, 120, 200));
-    ciel.setColorAt(1, QColor(230, 200, 150));
-    p.fillRect(image.rect(), ciel);
-    auto* hasard = QRandomGenerator::global();
-    for (int i = 0; i < 400; ++i) {
-        p.setBrush(QColor::fromHsv(hasard->bounded(360), 120, 200));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPoint(hasard->bounded(6000), hasard->bounded(4000)), 150, 90);
-    }
-    p.end();
-    image.save(chemin, "JPEG", 90);
-}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -48,7 +32,7 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dossier;
     const QString photo = dossier.filePath(QStringLiteral("photo.jpg"));
-    FabriquerPhoto(photo);
+    OutilsMesure::FabriquerPhoto(photo);
 
     // L'aperçu des fenêtres de choix (environ 350 x 390) et la diapo dans la fenêtre principale
     // sur un écran de 1366 x 768 (environ 900 x 600).

@@ -38,6 +38,7 @@ struct ChoixFixe : Fenetres {
         editeur->RepEnr = dossier;
     }
     void MontrerOuvrir() override {}
+    void MontrerVisionneuse() override {}
 };
 
 int Mesurer(int argc, char** argv) {

@@ -2,8 +2,11 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -209,6 +212,23 @@ bool DeplacerFichier(const QString& source, const QString& destination, std::err
     // Entre deux volumes, la source n'est supprimée qu'une fois la copie sûre.
     if (copie && !fs::remove(src, ec))
         return echec(erreur, ec ? ec : std::make_error_code(std::errc::io_error));
+    return reussite(erreur);
+}
+
+bool RenommerSansRemplacer(const QString& source, const QString& destination,
+                           std::error_code* erreur) {
+    const QByteArray de = QFile::encodeName(source);
+    const QByteArray vers = QFile::encodeName(destination);
+    if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(), RENAME_NOREPLACE) == 0)
+        return reussite(erreur);
+    if (errno != EINVAL && errno != ENOSYS)
+        return echec(erreur, std::error_code(errno, std::generic_category()));
+    // Un système de fichiers qui ne connaît pas ce drapeau : vérifier, puis renommer.
+    struct stat etat {};
+    if (::lstat(vers.constData(), &etat) == 0)
+        return echec(erreur, std::errc::file_exists);
+    if (::rename(de.constData(), vers.constData()) != 0)
+        return echec(erreur, std::error_code(errno, std::generic_category()));
     return reussite(erreur);
 }
 

@@ -37,6 +37,12 @@ bool LierOuCopier(const QString& source, const QString& destination,
 bool DeplacerFichier(const QString& source, const QString& destination,
                      std::error_code* erreur = nullptr);
 
+// Renomme dans un même volume sans jamais remplacer la destination : échoue (file_exists) si
+// elle existe, quoi qu'elle soit. Le noyau en décide d'un seul geste quand le système de
+// fichiers le permet.
+bool RenommerSansRemplacer(const QString& source, const QString& destination,
+                           std::error_code* erreur = nullptr);
+
 // Met la source à la place de la destination d'un coup : renommage sur le même volume (la
 // source disparaît) ; entre deux volumes, copie à côté de la destination puis renommage (la
 // source reste, à l'appelant de l'effacer quand tout est en place). Sans synchronisation, un

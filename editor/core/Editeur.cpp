@@ -13,6 +13,7 @@
 #include "Ouverture.h"
 #include "Projet.h"
 #include "Recuperation.h"
+#include "Reordonner.h"
 
 #include <QDir>
 
@@ -149,6 +150,9 @@ void Editeur::CommandeEnregistrerSous() {
 }
 void Editeur::CommandeOuvrir() {
     Ouverture::Commande(*this);
+}
+void Editeur::CommandeVisionneuse() {
+    Reordonner::Commande(*this);
 }
 void Editeur::CreerHTML() {
     FluxPage::CreerHTML(*this);

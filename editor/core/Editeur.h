@@ -11,6 +11,7 @@
 // Modeles, ChoixImage...) et Editeur ne fait que leur passer la main.
 
 #include "CopieSecours.h"
+#include "OrdreDiapos.h"
 
 #include <QObject>
 #include <QSize>
@@ -59,6 +60,9 @@ public:
     TableDiapos Info;
     TableDiapos TypeImage;
     TableDiapos TypeImageSecours;
+    // Le nouvel ordre choisi dans la visionneuse : entrée i = ancien numéro de la diapo qui
+    // viendra à la position i.
+    TableOrdre OrdreDiapo{};
 
     static const std::array<QString, 6> BalisesOuvrantes;
     static const std::array<QString, 6> BalisesFermantes;
@@ -120,6 +124,8 @@ public:
     void CommandeEnregistrerSous();
     // « Ouvrir un diaporama existant ».
     void CommandeOuvrir();
+    // « Visionneuse de diapositives » : la fenêtre, puis le nouvel ordre appliqué.
+    void CommandeVisionneuse();
 
     // --- Démarrage et fin ---
     // Rend faux quand l'opération en cours doit s'arrêter (enregistrement impossible).

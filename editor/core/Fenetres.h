@@ -25,4 +25,7 @@ public:
     virtual void MontrerSauverSous() = 0;
     // « Ouvrir un projet » (frmCin) ; le choix est rendu dans NomProjet et RepertoireProjet.
     virtual void MontrerOuvrir() = 0;
+    // « Visionneuse » (frmVisionneuse) ; l'ordre est rendu dans OrdreDiapo, la validation dans
+    // IndChangementDiapo.
+    virtual void MontrerVisionneuse() = 0;
 };

@@ -1,5 +1,7 @@
 #include "BoutonImage.h"
 
+#include "Feuilles.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -52,7 +54,7 @@ void BoutonImage::paintEvent(QPaintEvent*) {
     p.setOpacity(1.0);
     if (hasFocus()) {
         // Un anneau bien visible pour qui parcourt la barre au clavier.
-        p.setPen(QPen(QColor(47, 111, 201), 2));
+        p.setPen(QPen(CouleurFocus(), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
     }

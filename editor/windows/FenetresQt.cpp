@@ -7,6 +7,7 @@
 #include "frmCouleur.h"
 #include "frmFichierImage.h"
 #include "frmSauverSous.h"
+#include "frmVisionneuse.h"
 
 FenetresQt::FenetresQt(Editeur& editeur, QWidget* parent) : m_editeur(editeur), m_parent(parent) {}
 
@@ -71,4 +72,14 @@ void FenetresQt::MontrerSauverSous() {
 
 void FenetresQt::MontrerOuvrir() {
     m_editeur.dialogues().executerModal(*Cin());
+}
+
+frmVisionneuse* FenetresQt::Visionneuse() {
+    if (!m_frmVisionneuse)
+        m_frmVisionneuse = new frmVisionneuse(m_editeur, m_parent);
+    return m_frmVisionneuse;
+}
+
+void FenetresQt::MontrerVisionneuse() {
+    m_editeur.dialogues().executerModal(*Visionneuse());
 }

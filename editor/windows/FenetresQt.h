@@ -11,6 +11,7 @@ class QWidget;
 class frmChangerImage;
 class frmCin;
 class frmSauverSous;
+class frmVisionneuse;
 class frmCouleur;
 class frmFichierImage;
 
@@ -25,6 +26,7 @@ public:
     QColor CouleurChoisie() const override;
     void MontrerSauverSous() override;
     void MontrerOuvrir() override;
+    void MontrerVisionneuse() override;
 
     // Les fenêtres elles-mêmes (créées au besoin), pour la fenêtre principale et les essais.
     frmFichierImage* FichierImage();
@@ -32,6 +34,7 @@ public:
     frmCouleur* Couleur();
     frmSauverSous* SauverSous();
     frmCin* Cin();
+    frmVisionneuse* Visionneuse();
 
 private:
     void CreerFenetresChoix();
@@ -43,4 +46,5 @@ private:
     QPointer<frmCouleur> m_frmCouleur;
     QPointer<frmSauverSous> m_frmSauverSous;
     QPointer<frmCin> m_frmCin;
+    QPointer<frmVisionneuse> m_frmVisionneuse;
 };

@@ -98,6 +98,8 @@ void frmPrincipal::ConstruireBarreOutils() {
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), [&e] { e.ChangerDiapo(); }, true},
         {"imgDelete", 7, QStringLiteral("Supprimer la diapo"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), [&e] { e.SupprimerDiapo(); }, true},
+        {"imgVisionneuse", 17, QStringLiteral("Visionneuse de diapositives"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [&e] { e.CommandeVisionneuse(); }, true},
     };
     for (const Commande& c : commandes) {
         auto* bouton =

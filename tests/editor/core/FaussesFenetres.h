@@ -14,6 +14,7 @@ struct FaussesFenetres : Fenetres {
     std::function<void()> couleur;
     std::function<void()> sauverSous;
     std::function<void()> ouvrir;
+    std::function<void()> visionneuse;
     QColor couleurChoisie = QColor(255, 0, 0);
 
     QStringList montrees; // l'ordre des fenêtres montrées
@@ -48,5 +49,10 @@ struct FaussesFenetres : Fenetres {
         montrees << QStringLiteral("frmCin");
         if (ouvrir)
             ouvrir();
+    }
+    void MontrerVisionneuse() override {
+        montrees << QStringLiteral("frmVisionneuse");
+        if (visionneuse)
+            visionneuse();
     }
 };

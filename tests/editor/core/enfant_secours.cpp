@@ -1,7 +1,7 @@
 // Un Ostrelle sans fenêtre que les essais arrêtent brutalement pendant qu'il abandonne des
 // modifications : il ouvre le projet, le modifie comme un utilisateur (suppression, changement
-// d'image, ajouts, commentaire), puis remet l'état enregistré et se tue (SIGKILL) au pas
-// voulu de cette remise en place.
+// d'image, ajouts, commentaire, nouvel ordre), puis remet l'état enregistré et se tue (SIGKILL) au
+// pas voulu de cette remise en place.
 //
 //   enfant_secours PROGRAMME SECOURS PROJETS NOM PHOTOS PAS
 //
@@ -14,6 +14,7 @@
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "FaussesFenetres.h"
+#include "OrdreDiapos.h"
 
 #include <QGuiApplication>
 #include <csignal>
@@ -76,6 +77,17 @@ int main(int argc, char* argv[]) {
     e.AjouterDiapo();
     e.richtxtTexteInfo.setPlainText(QStringLiteral("commentaire changé"));
     e.RichVersHTML();
+    // Puis la première diapo passée en troisième position dans la visionneuse.
+    fenetres.visionneuse = [&] {
+        OrdreDiapos ordre(e.OrdreDiapo);
+        ordre.Ouvrir(e.NbSprite);
+        ordre.CliquerVignette(0);
+        ordre.Inserer(2);
+        e.IndChangementDiapo = true;
+    };
+    e.CommandeVisionneuse();
+    if (e.OrdreDiapo[2] != 0)
+        return 4;
 
     std::puts("ANNULATION");
     std::fflush(stdout);

@@ -1,44 +1,27 @@
 // Les fenêtres de choix d'image, menées comme par l'utilisateur (sans boucle modale).
 
-#include "Editeur.h"
-#include "Fabrique.h"
-#include "FauxDialogues.h"
+#include "BancPrincipal.h"
 #include "FenetresQt.h"
 #include "Parcours.h"
 #include "frmChangerImage.h"
 #include "frmFichierImage.h"
-#include "frmPrincipal.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
 namespace {
-struct Banc {
-    Bac bac;
-    FauxDialogues dialogues;
-    Editeur editeur{dialogues, bac.programme, bac.secours};
-    frmPrincipal fenetre{editeur};
+struct Banc : BancPrincipal {
     QString photos;
 
     Banc() {
-        bac.CreerProjet("P", {"a", "b"}, {".jpg", ".gif"});
-        editeur.NomProjet = "P";
-        editeur.RepertoireProjet = bac.projets;
-        editeur.OuvrirProjet();
+        OuvrirP({"a", "b"}, {".jpg", ".gif"});
         photos = bac.racine.filePath("photos");
         CreerImage(photos + "/plage.jpg", 64, 48, Qt::blue);
         CreerImage(photos + "/port.gif", 32, 24, Qt::red);
     }
-
-    // La prochaine fenêtre modale est jouée par action ; son résultat est celui de la fenêtre.
-    template <typename F> void Jouer(F action) {
-        dialogues.fenetres.push_back([action](QDialog& d) {
-            d.setResult(QDialog::Rejected);
-            action(d);
-            return d.result();
-        });
-    }
+    // Les fenêtres de choix sont menées sans être montrées.
+    template <typename F> void Jouer(F action) { BancPrincipal::Jouer(action, false); }
 };
 
 void Choisir(FenetreChoixImage& f, const QString& dossier, const QString& fichier) {

@@ -2,16 +2,12 @@
 // bouton droit qui crée un dossier, un nom tapé puis Entrée, Échap, le clic et le double clic
 // sur un projet, l'aide ; et les deux boutons de la barre d'outils.
 
-#include "BoutonImage.h"
-#include "Editeur.h"
-#include "Fabrique.h"
-#include "FauxDialogues.h"
+#include "BancPrincipal.h"
 #include "FenetresQt.h"
 #include "ListeDossiers.h"
 #include "ListeFichiers.h"
 #include "Parcours.h"
 #include "frmCin.h"
-#include "frmPrincipal.h"
 #include "frmSauverSous.h"
 
 #include <QLabel>
@@ -20,34 +16,12 @@
 #include <QtTest>
 
 namespace {
-struct Banc {
-    Bac bac;
-    FauxDialogues dialogues;
-    Editeur editeur{dialogues, bac.programme, bac.secours};
-    frmPrincipal fenetre{editeur};
+struct Banc : BancPrincipal {
     QString ailleurs = bac.racine.filePath("ailleurs");
 
     Banc() {
         QDir().mkpath(ailleurs);
-        bac.CreerProjet("P", {"a", "b"}, {".jpg", ".gif"});
-        editeur.NomProjet = "P";
-        editeur.RepertoireProjet = bac.projets;
-        editeur.OuvrirProjet();
-    }
-    // La prochaine fenêtre modale est jouée par action, montrée pour de vrai.
-    template <typename F> void Jouer(F action) {
-        dialogues.fenetres.push_back([action](QDialog& d) {
-            d.setResult(QDialog::Rejected);
-            d.show();
-            action(d);
-            d.hide();
-            return d.result();
-        });
-    }
-    void Relacher(const QString& bouton) {
-        auto* b = fenetre.findChild<BoutonImage*>(bouton);
-        QTest::mousePress(b, Qt::LeftButton);
-        QTest::mouseRelease(b, Qt::LeftButton);
+        OuvrirP({"a", "b"}, {".jpg", ".gif"});
     }
 };
 
