@@ -4,6 +4,7 @@
 
 #include "Banc.h"
 #include "ChoixImage.h"
+#include "OrdreDiapos.h"
 #include "PetitDisque.h"
 
 #include <QtTest>
@@ -45,6 +46,7 @@ private slots:
     void enregistrementGardeLAncienFichier();
     void annulationInterrompuePuisFinie();
     void copieDeSecoursIncomplete();
+    void nouvelOrdreSansPlace();
 };
 
 void TestDisquePlein::ajoutRefuse() {
@@ -182,6 +184,31 @@ void TestDisquePlein::copieDeSecoursIncomplete() {
     QVERIFY(dialogues.dernier().texte.contains("garde son état actuel"));
     QCOMPARE(Instantane(bac.projets), modifie);
     QCOMPARE(QDir(secours.chemin()).entryList({"conserve-*"}, QDir::Dirs).size(), 1);
+}
+
+// Le nouvel ordre ne fait que renommer : il passe sur un disque où il ne reste plus un octet.
+void TestDisquePlein::nouvelOrdreSansPlace() {
+    BancPlein b;
+    QVERIFY2(b.disque.valide(), qPrintable(b.disque.erreur()));
+    b.Ouvrir("P", b.projets);
+    b.editeur.RichVersHTML();
+    const TableDiapos info = b.editeur.Info;
+    QList<QByteArray> images;
+    for (int i = 0; i < 5; ++i)
+        images << LireOctets(b.editeur.CheminImage(i));
+    b.disque.Remplir(0);
+    b.fenetres.visionneuse = [&b] {
+        OrdreDiapos ordre(b.editeur.OrdreDiapo);
+        ordre.Ouvrir(b.editeur.NbSprite);
+        ordre.CliquerVignette(0); // la première passe à la fin
+        b.editeur.IndChangementDiapo = true;
+    };
+    b.editeur.CommandeVisionneuse();
+    QVERIFY(b.dialogues.messages.isEmpty());
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(LireOctets(b.editeur.CheminImage(i)), images[(i + 1) % 5]);
+        QCOMPARE(b.editeur.Info[i], info[(i + 1) % 5]);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDisquePlein)
