@@ -39,6 +39,8 @@ struct ChoixFixe : Fenetres {
     }
     void MontrerOuvrir() override {}
     void MontrerVisionneuse() override {}
+    void MontrerModele() override {}
+    void MontrerFondEcran() override {}
 };
 
 int Mesurer(int argc, char** argv) {

@@ -1,11 +1,14 @@
 #include "Editeur.h"
 
+#include "ChoixFond.h"
 #include "ConversionRiche.h"
 #include "Dialogues.h"
 #include "Diapos.h"
 #include "EnregistrerSous.h"
+#include "Fenetres.h"
 #include "FichierProjet.h"
 #include "Fichiers.h"
+#include "Finaliser.h"
 #include "FluxPage.h"
 #include "Images.h"
 #include "Modeles.h"
@@ -175,9 +178,23 @@ void Editeur::SupprimerDiapo() {
 void Editeur::RecupererCopieSecours() {
     Recuperation::AuDemarrage(*this);
 }
+void Editeur::CommandeRestaurerModele() {
+    if (NomProjet != ProjetDefaut)
+        RestaurerModele();
+}
+void Editeur::CommandeChangerModele() {
+    if (fenetres)
+        fenetres->MontrerModele();
+}
+void Editeur::FinaliserDiaporama() {
+    Finaliser::FinaliserDiaporama(*this);
+}
+void Editeur::CommandeChangerFond() {
+    Fond::CommandeChangerFond(*this);
+}
 bool Editeur::RestaurerModele() {
     const Modeles::Restauration r = Modeles::RestaurerModele(m_dialogues, m_dossierProgramme);
-    return r.acceptee && r.manquants.isEmpty();
+    return r.acceptee && !r.echec && r.manquants.isEmpty();
 }
 
 // ---------------------------------------------------------------------------------------------

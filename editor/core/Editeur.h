@@ -141,6 +141,14 @@ public:
     void RecupererCopieSecours();
     // Copie le projet par défaut depuis « Restaurer » après accord ; rend vrai s'il est revenu.
     bool RestaurerModele();
+    // Le bouton « Restaurer le modèle par défaut » : rien pendant que « Nouveau » est ouvert.
+    void CommandeRestaurerModele();
+    // « Choisir un nouveau modèle » : la fenêtre « Modèle ».
+    void CommandeChangerModele();
+    // « Finaliser le diaporama ».
+    void FinaliserDiaporama();
+    // « Changer le fond d'un diaporama ».
+    void CommandeChangerFond();
 
     // --- Page du diaporama ---
     // Écrit la page et le script à partir des modèles puis ouvre la page dans le navigateur.

@@ -28,4 +28,9 @@ public:
     // « Visionneuse » (frmVisionneuse) ; l'ordre est rendu dans OrdreDiapo, la validation dans
     // IndChangementDiapo.
     virtual void MontrerVisionneuse() = 0;
+    // « Modèle » (frmChangerModele) ; elle remplace elle-même le modèle de page.
+    virtual void MontrerModele() = 0;
+    // « Changer le fond d'écran » (frmFondEcran) ; la texture choisie est rendue dans NomFond
+    // (vide : annulé).
+    virtual void MontrerFondEcran() = 0;
 };

@@ -3,9 +3,11 @@
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "frmChangerImage.h"
+#include "frmChangerModele.h"
 #include "frmCin.h"
 #include "frmCouleur.h"
 #include "frmFichierImage.h"
+#include "frmFondEcran.h"
 #include "frmSauverSous.h"
 #include "frmVisionneuse.h"
 
@@ -82,4 +84,24 @@ frmVisionneuse* FenetresQt::Visionneuse() {
 
 void FenetresQt::MontrerVisionneuse() {
     m_editeur.dialogues().executerModal(*Visionneuse());
+}
+
+frmChangerModele* FenetresQt::Modele() {
+    if (!m_frmChangerModele)
+        m_frmChangerModele = new frmChangerModele(m_editeur, m_parent);
+    return m_frmChangerModele;
+}
+
+void FenetresQt::MontrerModele() {
+    m_editeur.dialogues().executerModal(*Modele());
+}
+
+frmFondEcran* FenetresQt::FondEcran() {
+    if (!m_frmFondEcran)
+        m_frmFondEcran = new frmFondEcran(m_editeur, m_parent);
+    return m_frmFondEcran;
+}
+
+void FenetresQt::MontrerFondEcran() {
+    m_editeur.dialogues().executerModal(*FondEcran());
 }

@@ -12,6 +12,8 @@ class frmChangerImage;
 class frmCin;
 class frmSauverSous;
 class frmVisionneuse;
+class frmChangerModele;
+class frmFondEcran;
 class frmCouleur;
 class frmFichierImage;
 
@@ -27,6 +29,8 @@ public:
     void MontrerSauverSous() override;
     void MontrerOuvrir() override;
     void MontrerVisionneuse() override;
+    void MontrerModele() override;
+    void MontrerFondEcran() override;
 
     // Les fenêtres elles-mêmes (créées au besoin), pour la fenêtre principale et les essais.
     frmFichierImage* FichierImage();
@@ -35,6 +39,8 @@ public:
     frmSauverSous* SauverSous();
     frmCin* Cin();
     frmVisionneuse* Visionneuse();
+    frmChangerModele* Modele();
+    frmFondEcran* FondEcran();
 
 private:
     void CreerFenetresChoix();
@@ -47,4 +53,6 @@ private:
     QPointer<frmSauverSous> m_frmSauverSous;
     QPointer<frmCin> m_frmCin;
     QPointer<frmVisionneuse> m_frmVisionneuse;
+    QPointer<frmChangerModele> m_frmChangerModele;
+    QPointer<frmFondEcran> m_frmFondEcran;
 };

@@ -35,9 +35,12 @@ QLabel* Libelle(const QString& texte, QWidget* parent) {
     return l;
 }
 
-QLabel* Barre(const QString& nom, QWidget* parent) {
+// Une barre décorative ; sa propriété « barre » (h ou v) lui donne son dégradé, sans que les
+// contrôles des fenêtres filles qui portent le même nom (Label1, Label2) le prennent.
+QLabel* Barre(const QString& nom, const char* sens, QWidget* parent) {
     auto* b = new QLabel(parent);
     b->setObjectName(nom);
+    b->setProperty("barre", QString::fromLatin1(sens));
     b->setAccessibleName(QStringLiteral("séparateur"));
     return b;
 }
@@ -68,73 +71,14 @@ frmPrincipal::~frmPrincipal() {
         m_editeur.fenetres = nullptr;
 }
 
-void frmPrincipal::ConstruireBarreOutils() {
-    Editeur& e = m_editeur;
-    struct Commande {
-        const char* nom;
-        int numero; // rang du bouton dans imgSprite
-        QString bulle;
-        QKeySequence raccourci;
-        std::function<void()> action;
-        bool avecProjet; // sans diaporama ouvert, la commande ne fait rien : elle se voit grisée
-    };
-    const Commande commandes[] = {
-        {"imgNew", 1, QStringLiteral("Créer un nouveau diaporama"), QKeySequence::New,
-         [&e] { e.NouveauProjet(); }, false},
-        {"imgFichier", 0, QStringLiteral("Ouvrir un diaporama existant"), QKeySequence::Open,
-         [&e] { e.CommandeOuvrir(); }, false},
-        {"imgSave", 2, QStringLiteral("Enregistrer"), QKeySequence::Save,
-         [&e] { e.CommandeEnregistrer(); }, true},
-        {"imgSaveSous", 11, QStringLiteral("Enregistrer sous..."),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&e] { e.CommandeEnregistrerSous(); },
-         true},
-        {"imgVisual", 3, QStringLiteral("Créer et visualiser dans le navigateur"),
-         QKeySequence(Qt::Key_F5), [&e] { e.CreerHTML(); }, true},
-        {"imgVisuHTML", 12, QStringLiteral("Visualise un fichier HTML créé"),
-         QKeySequence(Qt::CTRL | Qt::Key_F5), [&e] { e.VoirHTML(); }, true},
-        {"imgAjouter", 8, QStringLiteral("Ajouter une diapo ( à la fin )"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [&e] { e.AjouterDiapo(); }, true},
-        {"imgChangeDiapo", 10, QStringLiteral("Changer l'image de la diapo"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), [&e] { e.ChangerDiapo(); }, true},
-        {"imgDelete", 7, QStringLiteral("Supprimer la diapo"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), [&e] { e.SupprimerDiapo(); }, true},
-        {"imgVisionneuse", 17, QStringLiteral("Visionneuse de diapositives"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), [&e] { e.CommandeVisionneuse(); }, true},
-    };
-    for (const Commande& c : commandes) {
-        auto* bouton =
-            m_barre->Ajouter(QString::fromLatin1(c.nom), c.numero, c.bulle, c.action, c.raccourci);
-        new QShortcut(c.raccourci, this, c.action);
-        if (c.avecProjet)
-            m_boutonsProjet << bouton;
-    }
-    // « Quitter » se tient seul au bout de la barre, loin des commandes d'édition.
-    const QKeySequence quitter(Qt::CTRL | Qt::Key_Q);
-    m_barre->AjouterAuBout(
-        QStringLiteral("imgQuitter"), 6, QStringLiteral("Quitter"), [this] { CommandeQuitter(); },
-        quitter);
-    new QShortcut(quitter, this, [this] { CommandeQuitter(); });
-    // Au clavier, la barre d'outils d'abord, puis le projet, la navigation et le commentaire.
-    QList<QWidget*> ordre;
-    for (auto* b : m_barre->findChildren<BoutonImage*>())
-        ordre << b;
-    ordre << m_txtEntete << m_cmdDiapo[0] << m_cmdDiapo[1] << m_txtNumDiapo << m_cmdDiapo[2]
-          << m_cmdDiapo[3] << m_richtxtTexteInfo;
-    for (int i = 1; i < ordre.size(); ++i)
-        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
-    // F1 : le sommaire de l'aide.
-    new QShortcut(QKeySequence::HelpContents, this, [&e] {
-        e.dialogues().ouvrirAvecShell(e.dossierProgramme() + QStringLiteral("/Aide/AideCD.htm"));
-    });
-}
-
 void frmPrincipal::ConstruireControles() {
     setStyleSheet(QStringLiteral(
         "#barreOutils { background: rgba(255,255,255,150); border-bottom: 1px solid "
         "rgba(90,70,40,90); }"
-        "#lblBarre, #Label2 { background: qlineargradient(x1:0,y1:0,x2:1,y2:0, stop:0 #7a4e2d, "
+        "QLabel[barre=\"h\"] { background: qlineargradient(x1:0,y1:0,x2:1,y2:0, stop:0 #7a4e2d, "
         "stop:0.5 #c89a5b, stop:1 #7a4e2d); }"
-        "#Label1 { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #7a4e2d, stop:0.5 "
+        "QLabel[barre=\"v\"] { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #7a4e2d, "
+        "stop:0.5 "
         "#c89a5b, stop:1 #7a4e2d); }"
         "#panneauImage, #panneauInfos { background: rgba(255,255,255,185); border: 1px solid "
         "rgba(90,70,40,110); border-radius: 8px; }"
@@ -150,7 +94,7 @@ void frmPrincipal::ConstruireControles() {
     m_barre = new BarreOutils(this);
     racine->addWidget(m_barre);
 
-    m_lblBarre = Barre(QStringLiteral("lblBarre"), this);
+    m_lblBarre = Barre(QStringLiteral("lblBarre"), "h", this);
     m_lblBarre->setFixedHeight(5);
     racine->addWidget(m_lblBarre);
 
@@ -160,12 +104,12 @@ void frmPrincipal::ConstruireControles() {
     racine->addLayout(centre, 1);
 
     centre->addWidget(ConstruirePanneauImage(), 1);
-    m_label1 = Barre(QStringLiteral("Label1"), this);
+    m_label1 = Barre(QStringLiteral("Label1"), "v", this);
     m_label1->setFixedWidth(5);
     centre->addWidget(m_label1);
     centre->addWidget(ConstruirePanneauInfos(), 0);
 
-    m_label2 = Barre(QStringLiteral("Label2"), this);
+    m_label2 = Barre(QStringLiteral("Label2"), "h", this);
     m_label2->setFixedHeight(5);
     racine->addWidget(m_label2);
 }
@@ -293,6 +237,7 @@ QWidget* frmPrincipal::ConstruirePanneauInfos() {
     m_miseEnForme = new BarreMiseEnForme(m_commandes, *m_richtxtTexteInfo, panneau);
     colonne->addWidget(m_miseEnForme);
     colonne->addWidget(m_richtxtTexteInfo, 1);
+    colonne->addLayout(ConstruireBoutonsPage(panneau));
 
     m_copierColler = new QMenu(this);
     m_copierColler->setObjectName(QStringLiteral("CopierColler"));
@@ -334,6 +279,7 @@ void frmPrincipal::Rafraichir() {
     const bool ouvert = e.IndOuverture;
     for (auto* b : m_boutonsProjet)
         b->setEnabled(ouvert);
+    m_cmdFinaliser->setEnabled(ouvert);
     m_lblDemarrer->setVisible(!ouvert);
     m_txtNumDiapo->setEnabled(ouvert);
     for (auto* b : m_cmdDiapo)

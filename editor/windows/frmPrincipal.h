@@ -16,6 +16,7 @@ class BarreOutils;
 class Editeur;
 class FenetresQt;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -50,6 +51,7 @@ private:
     void ConstruireBarreOutils();
     QWidget* ConstruirePanneauImage();
     QWidget* ConstruirePanneauInfos();
+    QLayout* ConstruireBoutonsPage(QWidget* panneau);
     void PeindreFond(QPainter& p);
     void CommandeQuitter();
     void Copier();
@@ -74,6 +76,7 @@ private:
     QLineEdit* m_txtEntete = nullptr;
     QLineEdit* m_txtNumDiapo = nullptr;
     QPushButton* m_cmdDiapo[4] = {};
+    QPushButton* m_cmdFinaliser = nullptr;
     QTextEdit* m_richtxtTexteInfo = nullptr;
     BarreMiseEnForme* m_miseEnForme = nullptr;
     QMenu* m_copierColler = nullptr;

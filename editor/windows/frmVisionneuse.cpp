@@ -1,5 +1,6 @@
 #include "frmVisionneuse.h"
 
+#include "BarreDefilement.h"
 #include "BoutonAide.h"
 #include "Editeur.h"
 #include "Feuilles.h"
@@ -97,25 +98,6 @@ void ZoneCliquable::keyPressEvent(QKeyEvent* e) {
     }
 }
 
-namespace {
-// Le style de la barre ne montre pas qu'elle a le clavier : elle le montre elle-même, du même
-// cadre que les vignettes.
-class BarreVignettes : public QScrollBar {
-public:
-    explicit BarreVignettes(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        QScrollBar::paintEvent(e);
-        if (!hasFocus())
-            return;
-        QPainter p(this);
-        p.setPen(QPen(CouleurFocus(), 2));
-        p.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
-};
-} // namespace
-
 frmVisionneuse::frmVisionneuse(Editeur& editeur, QWidget* parent)
     : QDialog(parent), m_editeur(editeur), m_ordre(editeur.OrdreDiapo) {
     setObjectName(QStringLiteral("frmVisionneuse"));
@@ -154,12 +136,10 @@ frmVisionneuse::frmVisionneuse(Editeur& editeur, QWidget* parent)
     }
     colonne->addLayout(bande);
 
-    m_hscVisio = new BarreVignettes(this);
+    m_hscVisio = new BarreDefilement(this);
+    m_hscVisio->definirPage(NbVignettes);
     m_hscVisio->setObjectName(QStringLiteral("hscVisio"));
     m_hscVisio->setAccessibleName(QStringLiteral("Première diapo montrée"));
-    m_hscVisio->setFocusPolicy(Qt::StrongFocus);
-    // La barre ne répond pas d'elle-même aux flèches : la fenêtre s'en charge.
-    m_hscVisio->installEventFilter(this);
     connect(m_hscVisio, &QScrollBar::valueChanged, this, [this](int valeur) {
         m_ordre.Defiler(valeur);
         Rafraichir();
@@ -207,34 +187,6 @@ frmVisionneuse::frmVisionneuse(Editeur& editeur, QWidget* parent)
     setTabOrder(stop, aide);
 }
 
-bool frmVisionneuse::eventFilter(QObject* objet, QEvent* e) {
-    if (objet != m_hscVisio || e->type() != QEvent::KeyPress)
-        return QDialog::eventFilter(objet, e);
-    const int page = NbVignettes;
-    switch (static_cast<QKeyEvent*>(e)->key()) {
-    case Qt::Key_Left:
-        Defiler(-1);
-        return true;
-    case Qt::Key_Right:
-        Defiler(1);
-        return true;
-    case Qt::Key_PageUp:
-        Defiler(-page);
-        return true;
-    case Qt::Key_PageDown:
-        Defiler(page);
-        return true;
-    case Qt::Key_Home:
-        Defiler(-(NbDiaposMax + 1));
-        return true;
-    case Qt::Key_End:
-        Defiler(NbDiaposMax + 1);
-        return true;
-    default:
-        return QDialog::eventFilter(objet, e);
-    }
-}
-
 // Une vignette ou un marqueur : le clic (ou Espace, Entrée) agit sur l'ordre, puis la fenêtre
 // se remet à jour ; les flèches font défiler.
 ZoneCliquable* frmVisionneuse::CreerZone(ZoneCliquable::Genre genre, const QString& nom,
@@ -272,7 +224,7 @@ void frmVisionneuse::GarderLeFocus(ZoneCliquable* zone) {
 }
 
 void frmVisionneuse::Defiler(int pas) {
-    m_hscVisio->setValue(m_hscVisio->value() + pas);
+    m_hscVisio->Avancer(pas);
 }
 
 void frmVisionneuse::reject() {

@@ -3,6 +3,7 @@
 // ordre (couper, échanger, insérer). Toute la logique est dans OrdreDiapos ; la fenêtre montre
 // son état et lui passe les clics. Créée une fois, puis cachée et montrée.
 
+#include "BarreDefilement.h"
 #include "CacheVignettes.h"
 #include "OrdreDiapos.h"
 
@@ -15,7 +16,6 @@ class Editeur;
 class QLabel;
 class QPainter;
 class QPushButton;
-class QScrollBar;
 
 // Une vignette ou un marqueur : un clic, ou Espace / Entrée au clavier.
 class ZoneCliquable : public QWidget {
@@ -51,7 +51,7 @@ public:
     ZoneCliquable* vignette(int i) { return m_imgVisio[i]; }
     ZoneCliquable* marqueur(int j) { return m_picInsertion[j]; }
     QLabel* etiquette(int i) { return m_lblVisio[i]; }
-    QScrollBar* barre() { return m_hscVisio; }
+    BarreDefilement* barre() { return m_hscVisio; }
     // La taille à laquelle les vignettes sont décodées (jamais l'image entière).
     QSize tailleVignette() const;
     // Les vignettes décodées et gardées.
@@ -64,7 +64,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     ZoneCliquable* CreerZone(ZoneCliquable::Genre genre, const QString& nom,
@@ -79,7 +78,7 @@ private:
     std::array<ZoneCliquable*, NbVignettes> m_imgVisio{};
     std::array<QLabel*, NbVignettes> m_lblVisio{};
     std::array<ZoneCliquable*, NbMarqueurs> m_picInsertion{};
-    QScrollBar* m_hscVisio = nullptr;
+    BarreDefilement* m_hscVisio = nullptr;
     CacheVignettes m_vignettes;
     bool m_centree = false;
 };

@@ -15,6 +15,8 @@ struct FaussesFenetres : Fenetres {
     std::function<void()> sauverSous;
     std::function<void()> ouvrir;
     std::function<void()> visionneuse;
+    std::function<void()> modele;
+    std::function<void()> fondEcran;
     QColor couleurChoisie = QColor(255, 0, 0);
 
     QStringList montrees; // l'ordre des fenêtres montrées
@@ -54,5 +56,15 @@ struct FaussesFenetres : Fenetres {
         montrees << QStringLiteral("frmVisionneuse");
         if (visionneuse)
             visionneuse();
+    }
+    void MontrerModele() override {
+        montrees << QStringLiteral("frmChangerModele");
+        if (modele)
+            modele();
+    }
+    void MontrerFondEcran() override {
+        montrees << QStringLiteral("frmFondEcran");
+        if (fondEcran)
+            fondEcran();
     }
 };

@@ -7,6 +7,7 @@
 #include "Editeur.h"
 #include "Fabrique.h"
 #include "FauxDialogues.h"
+#include "ListeFichiers.h"
 #include "frmPrincipal.h"
 
 #include <QDialog>
@@ -44,3 +45,14 @@ struct BancPrincipal {
         QTest::mouseRelease(b, Qt::LeftButton);
     }
 };
+
+// Un clic sur un fichier de la liste, comme une vraie souris ; double_ : puis le second appui
+// qui fait le double clic.
+inline void CliquerFichier(ListeFichiers* liste, const QString& nom, bool double_ = false) {
+    const auto trouves = liste->findItems(nom, Qt::MatchExactly);
+    QCOMPARE(trouves.size(), 1);
+    const QPoint ici = liste->visualItemRect(trouves[0]).center();
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ici);
+    if (double_)
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ici);
+}

@@ -25,15 +25,6 @@ struct Banc : BancPrincipal {
     }
 };
 
-void Cliquer(ListeFichiers* liste, const QString& nom, bool double_) {
-    const auto trouves = liste->findItems(nom, Qt::MatchExactly);
-    QCOMPARE(trouves.size(), 1);
-    const QPoint ici = liste->visualItemRect(trouves[0]).center();
-    // Comme une vraie souris : un clic, puis le second appui qui fait le double clic.
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ici);
-    if (double_)
-        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ici);
-}
 } // namespace
 
 class TestProjets : public QObject {
@@ -102,7 +93,7 @@ void TestProjets::clicSurUnProjetExistant() {
     b.Jouer([&](QDialog& d) {
         auto& f = static_cast<frmSauverSous&>(d);
         QVERIFY(f.parcours()->allerA(b.ailleurs));
-        Cliquer(f.parcours()->File1(), "Ancien.cin", false);
+        CliquerFichier(f.parcours()->File1(), "Ancien.cin", false);
         QCOMPARE(f.Text1()->text(), QString("Ancien.cin"));
         b.dialogues.reponses = {Reponse::Non};
         f.cmdOK()->click();
@@ -162,7 +153,7 @@ void TestProjets::doubleClicOuvre() {
     b.Jouer([&](QDialog& d) {
         auto& f = static_cast<frmCin&>(d);
         QVERIFY(f.parcours()->allerA(b.bac.projets));
-        Cliquer(f.parcours()->File1(), "Autre.cin", true);
+        CliquerFichier(f.parcours()->File1(), "Autre.cin", true);
         QVERIFY(!f.isVisible());
     });
     b.Relacher("imgFichier");
