@@ -168,6 +168,16 @@ void Parcourir(const QString& page, const QJsonObject& attendu) {
              qPrintable(QStringLiteral("code %1 :\n%2").arg(node.exitCode()).arg(sortie)));
 }
 
+// Un modèle du dossier Modeles, choisi comme le ferait « Changer de modèle », parcouru en entier
+// comme le modèle par défaut : lecture automatique comprise.
+void ParcourirModele(const QString& modele, const QString& projet, const QString& nom) {
+    Banc b;
+    InstallerModeles(b, modele);
+    const QString page = Generer(b, projet, DiaposVoyage(), EnteteVoyage);
+    QVERIFY(!page.isEmpty());
+    Parcourir(page, Attendu(nom, projet, DiaposVoyage(), EnteteVoyage, true));
+}
+
 } // namespace
 
 class TestNavigateur : public QObject {
@@ -176,6 +186,10 @@ private slots:
     void initTestCase();
     void modeleClassique();
     void modeleImage();
+    void modeleNuit();
+    void modeleAlbum();
+    void modeleEpure();
+    void diaporamaVide_data();
     void diaporamaVide();
 };
 
@@ -208,13 +222,48 @@ void TestNavigateur::modeleImage() {
                             EnteteVoyage, false));
 }
 
+// La galerie sombre : le commentaire garde ses couleurs sur un cartel clair.
+void TestNavigateur::modeleNuit() {
+    ParcourirModele(QStringLiteral("Modeles/Nuit.htm"), QStringLiteral("Nuit"),
+                    QStringLiteral("nuit"));
+}
+
+// La page d'album : tirage à coins photo sur le fond du projet, légende à la plume.
+void TestNavigateur::modeleAlbum() {
+    ParcourirModele(QStringLiteral("Modeles/Album.htm"), QStringLiteral("Album"),
+                    QStringLiteral("album"));
+}
+
+// La page épurée : le compteur quitte les boutons pour l'en-tête, à côté du titre.
+void TestNavigateur::modeleEpure() {
+    ParcourirModele(QStringLiteral("Modeles/Epure.htm"), QStringLiteral("Epure"),
+                    QStringLiteral("epure"));
+}
+
+// Chaque modèle doit tenir sans aucune diapo : ni image vide montrée, ni commande qui bouge.
+void TestNavigateur::diaporamaVide_data() {
+    QTest::addColumn<QString>("modele");
+    QTest::addColumn<QString>("nom");
+    QTest::newRow("Nouveau") << QStringLiteral("Nouveau.htm") << QStringLiteral("vide");
+    for (const char* modele : {"Image", "Nuit", "Album", "Epure"})
+        QTest::newRow(modele) << QStringLiteral("Modeles/%1.htm").arg(QLatin1String(modele))
+                              << QStringLiteral("vide-%1").arg(
+                                     QString::fromLatin1(modele).toLower());
+}
+
 void TestNavigateur::diaporamaVide() {
+    QFETCH(QString, modele);
+    QFETCH(QString, nom);
     Banc b;
-    InstallerModeles(b, QStringLiteral("Nouveau.htm"));
+    InstallerModeles(b, modele);
+    // Le cadre de bois a son fond dans le projet, comme pour le parcours complet.
+    if (modele.endsWith(QLatin1String("/Image.htm")))
+        Copier(DossierProgramme + QStringLiteral("/imgFondTable.jpg"),
+               b.Projet(QStringLiteral("imgFondTable.jpg")));
     // Un projet sans diapo s'ouvre sans lire son entête : la page n'a pas de titre.
     const QString page = Generer(b, QStringLiteral("Vide"), {}, QStringLiteral("Rien encore"));
     QVERIFY(!page.isEmpty());
-    Parcourir(page, Attendu(QStringLiteral("vide"), QStringLiteral("Vide"), {}, QString(), false));
+    Parcourir(page, Attendu(nom, QStringLiteral("Vide"), {}, QString(), false));
 }
 
 QTEST_GUILESS_MAIN(TestNavigateur)

@@ -262,11 +262,86 @@ async function verifierPleinEcran(page) {
   }
 }
 
-// La photo tient dans la fenêtre, entière et sans déformation ; rien ne déborde en largeur.
+// Contraste du texte visible de la page : commentaire (aux couleurs de l'auteur), titre, compteur
+// et boutons actifs, contre la couleur de fond réellement derrière eux (fonds des ancêtres
+// composés, les images de fond comptées pour rien). Rend les textes sous le seuil.
+function contrastesFaibles(seuil) {
+  const rvba = (texte) => {
+    const v = texte.match(/[\d.]+/g).map(Number);
+    return { r: v[0], v: v[1], b: v[2], a: v.length > 3 ? v[3] : 1 };
+  };
+  const composer = (dessus, dessous) => ({
+    r: dessus.a * dessus.r + (1 - dessus.a) * dessous.r,
+    v: dessus.a * dessus.v + (1 - dessus.a) * dessous.v,
+    b: dessus.a * dessus.b + (1 - dessus.a) * dessous.b,
+    a: 1,
+  });
+  const fondDerriere = (element) => {
+    const chaine = [];
+    for (let e = element; e; e = e.parentElement) chaine.unshift(e);
+    let fond = { r: 255, v: 255, b: 255, a: 1 };
+    for (const e of chaine) fond = composer(rvba(getComputedStyle(e).backgroundColor), fond);
+    return fond;
+  };
+  const luminance = (c) => {
+    const lineaire = (x) => {
+      const s = x / 255;
+      return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+    };
+    return 0.2126 * lineaire(c.r) + 0.7152 * lineaire(c.v) + 0.0722 * lineaire(c.b);
+  };
+  const visible = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
+  const porteurs = new Set();
+  for (const racine of [document.getElementById('InfoTexte'), document.getElementById('Titre'),
+    document.getElementById('InfoDiaporama'), ...document.querySelectorAll('nav button:not([hidden]):not([aria-disabled="true"])')]) {
+    if (!racine || !visible(racine)) continue;
+    const marcheur = document.createTreeWalker(racine, NodeFilter.SHOW_TEXT);
+    for (let t = marcheur.nextNode(); t; t = marcheur.nextNode()) {
+      if (t.textContent.replace(/\u00a0/g, ' ').trim() && visible(t.parentElement)) porteurs.add(t.parentElement);
+    }
+  }
+  const faibles = [];
+  for (const e of porteurs) {
+    const fond = fondDerriere(e);
+    const encre = composer(rvba(getComputedStyle(e).color), fond);
+    const [clair, sombre] = [luminance(encre), luminance(fond)].sort((x, y) => y - x);
+    const rapport = (clair + 0.05) / (sombre + 0.05);
+    if (rapport < seuil) faibles.push(`« ${e.textContent.trim().slice(0, 30)} » ${rapport.toFixed(2)}:1`);
+  }
+  return faibles;
+}
+
+// La photo tient dans la fenêtre, entière et sans déformation ; rien ne déborde en largeur ;
+// ni la photo, ni les boutons, ni le commentaire, ni le titre ne se recouvrent ; tout se lit.
 async function verifierMiseEnPage(page, i, ici) {
+  // Les couleurs et les places se mesurent une fois les transitions finies.
+  await page.evaluate(() => Promise.race([Promise.all(document.getAnimations().map((a) => a.finished)),
+    new Promise((fini) => setTimeout(fini, 2000))]));
   const m = await page.evaluate(() => {
-    const image = document.getElementById('diapo').getBoundingClientRect();
+    const diapo = document.getElementById('diapo');
+    const image = diapo.getBoundingClientRect();
     const boutons = [...document.querySelectorAll('nav button:not([hidden])')].map((b) => b.getBoundingClientRect());
+    const boite = (nom, r) => ({ nom, gauche: r.left, droite: r.right, haut: r.top, bas: r.bottom });
+    const pieces = [boite('la photo', image), boite('le commentaire', document.getElementById('InfoTexte').getBoundingClientRect()),
+      boite('le compteur', document.getElementById('InfoDiaporama').getBoundingClientRect())];
+    const titre = document.getElementById('Titre');
+    if (titre.getClientRects().length) pieces.push(boite('le titre', titre.getBoundingClientRect()));
+    document.querySelectorAll('nav button:not([hidden])').forEach((b) => {
+      pieces.push(boite(`le bouton « ${b.getAttribute('aria-label')} »`, b.getBoundingClientRect()));
+    });
+    const chevauchements = [];
+    for (let a = 0; a < pieces.length; ++a) {
+      for (let b = a + 1; b < pieces.length; ++b) {
+        const p = pieces[a];
+        const q = pieces[b];
+        const l = Math.min(p.droite, q.droite) - Math.max(p.gauche, q.gauche);
+        const h = Math.min(p.bas, q.bas) - Math.max(p.haut, q.haut);
+        if (l > 1 && h > 1) chevauchements.push(`${p.nom} et ${q.nom}`);
+      }
+    }
+    // Rien ne cache le milieu de la photo (un décor qui laisse passer le pointeur ne compte pas).
+    const milieu = document.elementFromPoint((image.left + image.right) / 2, (image.top + image.bottom) / 2);
+    const commentaire = document.getElementById('InfoTexte').getBoundingClientRect();
     return {
       largeurFenetre: document.documentElement.clientWidth,
       hauteurFenetre: window.innerHeight,
@@ -274,8 +349,12 @@ async function verifierMiseEnPage(page, i, ici) {
       image: { gauche: image.left, droite: image.right, haut: image.top + window.scrollY, bas: image.bottom + window.scrollY, l: image.width, h: image.height },
       boutons: boutons.map((b) => ({ droite: b.right, gauche: b.left, h: b.height })),
       titre: document.getElementById('Titre').getBoundingClientRect().height,
+      chevauchements,
+      photoCachee: milieu === diapo ? null : (milieu ? milieu.outerHTML.slice(0, 80) : 'rien'),
+      commentaire: { gauche: commentaire.left, droite: commentaire.right, l: commentaire.width },
     };
   });
+  const faibles = await page.evaluate(contrastesFaibles, 4.5);
   const d = attendu.diapos[i];
   verifier(m.debord <= 0, `${ici} : la page déborde en largeur de ${m.debord} px`);
   verifier(m.image.gauche >= 0 && m.image.droite <= m.largeurFenetre + 0.5,
@@ -292,6 +371,11 @@ async function verifierMiseEnPage(page, i, ici) {
     verifier(b.h >= 40, `${ici} : bouton trop petit pour le doigt (${b.h} px)`);
   }
   verifier(m.titre > 0, `${ici} : titre invisible`);
+  verifier(m.chevauchements.length === 0, `${ici} : se recouvrent : ${m.chevauchements.join(' ; ')}`);
+  verifier(m.photoCachee === null, `${ici} : la photo est cachée en son milieu par ${m.photoCachee}`);
+  verifier(m.commentaire.l > 0 && m.commentaire.gauche >= 0 && m.commentaire.droite <= m.largeurFenetre + 0.5,
+    `${ici} : le commentaire sort de l'écran (${m.commentaire.gauche} à ${m.commentaire.droite})`);
+  verifier(faibles.length === 0, `${ici} : texte peu lisible sur son fond : ${faibles.join(' ; ')}`);
 }
 
 async function capturer(page, nom) {
