@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -75,6 +76,96 @@ double BruitFractal(double u, double v, int casesX, int casesY, int octaves, std
         amplitude *= 0.5;
     }
     return somme / poids;
+}
+
+// Champ de valeurs réelles sur la tuile, replié sur lui-même : ce qui sort par un bord rentre
+// par le bord opposé, comme les tuiles voisines le montreront.
+class Champ {
+public:
+    explicit Champ(int cote) : m_cote(cote), m_valeurs(static_cast<std::size_t>(cote) * cote) {}
+
+    double operator()(int x, int y) const { return m_valeurs[Indice(x, y)]; }
+
+    // Dépose une valeur en un point réel, partagée entre les quatre pixels qui l'entourent.
+    void Deposer(double x, double y, double valeur) {
+        const int x0 = static_cast<int>(std::floor(x));
+        const int y0 = static_cast<int>(std::floor(y));
+        const double fx = x - x0;
+        const double fy = y - y0;
+        m_valeurs[Indice(x0, y0)] += valeur * (1 - fx) * (1 - fy);
+        m_valeurs[Indice(x0 + 1, y0)] += valeur * fx * (1 - fy);
+        m_valeurs[Indice(x0, y0 + 1)] += valeur * (1 - fx) * fy;
+        m_valeurs[Indice(x0 + 1, y0 + 1)] += valeur * fx * fy;
+    }
+
+    // Flou en boîte de (2 rayon + 1) points, en lignes puis en colonnes, replié aux bords.
+    void Flouter(int rayon) {
+        std::vector<double> copie(m_valeurs.size());
+        const double n = 2.0 * rayon + 1.0;
+        for (int passe = 0; passe < 2; ++passe) {
+            for (int a = 0; a < m_cote; ++a)
+                for (int b = 0; b < m_cote; ++b) {
+                    double somme = 0;
+                    for (int k = -rayon; k <= rayon; ++k)
+                        somme += passe == 0 ? (*this)(b + k, a) : (*this)(a, b + k);
+                    copie[passe == 0 ? Indice(b, a) : Indice(a, b)] = somme / n;
+                }
+            m_valeurs.swap(copie);
+        }
+    }
+
+    // Ramène les valeurs à une moyenne nulle et un écart type de 1.
+    void Normaliser() {
+        double somme = 0, carres = 0;
+        for (double v : m_valeurs) {
+            somme += v;
+            carres += v * v;
+        }
+        const double n = static_cast<double>(m_valeurs.size());
+        const double moyenne = somme / n;
+        const double ecart = std::sqrt(std::max(1e-12, carres / n - moyenne * moyenne));
+        for (double& v : m_valeurs)
+            v = (v - moyenne) / ecart;
+    }
+
+private:
+    std::size_t Indice(int x, int y) const {
+        return static_cast<std::size_t>(Modulo(y, m_cote)) * m_cote + Modulo(x, m_cote);
+    }
+
+    int m_cote;
+    std::vector<double> m_valeurs;
+};
+
+// Cellules de Voronoï sur une grille repliée de periode x periode cases, un germe par case :
+// distance au germe le plus proche, et la case de ce germe.
+struct Cellule {
+    double distance = 1e9;
+    int i = 0;
+    int j = 0;
+};
+
+Cellule Voronoi(double x, double y, int periode, std::uint32_t graine) {
+    const int x0 = static_cast<int>(std::floor(x));
+    const int y0 = static_cast<int>(std::floor(y));
+    // Le germe de la case même est à moins de deux cases : aucun germe plus lointain que deux
+    // cases ne peut le battre.
+    Cellule c;
+    for (int dj = -2; dj <= 2; ++dj)
+        for (int di = -2; di <= 2; ++di) {
+            const int i = Modulo(x0 + di, periode);
+            const int j = Modulo(y0 + dj, periode);
+            const double gx = x0 + di + Hasard(i, j, graine);
+            const double gy = y0 + dj + Hasard(i, j, graine + 1);
+            const double d = std::hypot(gx - x, gy - y);
+            if (d < c.distance)
+                c = {d, i, j};
+        }
+    return c;
+}
+
+double Rampe(double debut, double fin, double t) {
+    return Lisser(std::clamp((t - debut) / (fin - debut), 0.0, 1.0));
 }
 
 int Octet(double valeur) {
@@ -315,6 +406,148 @@ QImage DessinerBois(int cote) {
     });
 }
 
+QImage DessinerSable(int cote) {
+    const QColor base(229, 210, 172);
+    const int demi = std::max(1, cote / 2);
+    return Texture(cote, [&](int x, int y, double u, double v) {
+        const double nuages = BruitFractal(u, v, 3, 3, 3, 51);
+        // Des grains d'un ou deux points : du bruit de valeurs à mi-résolution.
+        const double grains = BruitValeur(u * demi, v * demi, demi, demi, 52);
+        const double fin = Hasard(x, y, 53);
+        // Çà et là un grain de roche sombre ou un éclat de quartz clair.
+        const double rare = Hasard(x, y, 54);
+        double d = (nuages - 0.5) * 10 + (grains - 0.5) * 14 + (fin - 0.5) * 8;
+        if (rare > 0.985)
+            d -= 20;
+        else if (rare < 0.012)
+            d += 12;
+        // Le bleu varie plus que le rouge : les grains sombres sont aussi plus chauds.
+        return qRgb(Octet(base.red() + d), Octet(base.green() + d * 1.05),
+                    Octet(base.blue() + d * 1.25));
+    });
+}
+
+QImage DessinerToile(int cote) {
+    const QColor base(226, 222, 210);
+    constexpr int kPas = 8; // un fil tous les 8 points ; le côté, multiple de 2 kPas
+    const int fils = std::max(1, cote / kPas);
+    const double pi = std::numbers::pi;
+    return Texture(cote, [&](int x0, int y0, double u, double v) {
+        // Armure toile : chaque fil ondule, dessus puis dessous, en opposition avec ses
+        // voisins. On voit en chaque point le plus haut des deux fils qui s'y croisent. Les
+        // bords de la tuile passent au milieu des fils, pas entre deux.
+        const int x = x0 + kPas / 2;
+        const int y = y0 + kPas / 2;
+        const int i = x / kPas; // fil de chaîne, vertical
+        const int j = y / kPas; // fil de trame, horizontal
+        const double fx = (x % kPas + 0.5) / kPas;
+        const double fy = (y % kPas + 0.5) / kPas;
+        // Chaque fil a son épaisseur, qui varie le long du fil.
+        const double epaisseurTrame = 0.75 + 0.5 * BruitValeur(u * 8, j, 8, fils, 91);
+        const double epaisseurChaine = 0.75 + 0.5 * BruitValeur(v * 8, i, 8, fils, 92);
+        auto profil = [](double t, double epaisseur) {
+            const double c = 2 * t - 1;
+            return epaisseur * std::sqrt(std::max(0.0, 1 - c * c));
+        };
+        const double trame =
+            0.5 * std::sin(pi * (x + 0.5) / kPas + pi * j) + profil(fy, epaisseurTrame);
+        const double chaine =
+            -0.5 * std::sin(pi * (y + 0.5) / kPas + pi * i) + profil(fx, epaisseurChaine);
+        const bool trameDessus = trame >= chaine;
+        const double hauteur = std::max(trame, chaine);
+        // Éclairé d'en haut à gauche : le haut d'un fil de trame, la gauche d'un fil de chaîne.
+        const double lumiere = trameDessus ? 1 - 2 * fy : 1 - 2 * fx;
+        // Les fibres du fil, en stries fines dans le sens du fil.
+        const int demi = std::max(1, cote / 2);
+        const double stries = trameDessus ? BruitValeur(u * fils * 2, v * demi, fils * 2, demi, 95)
+                                          : BruitValeur(u * demi, v * fils * 2, demi, fils * 2, 96);
+        const double nuages = BruitFractal(u, v, 3, 3, 2, 93);
+        const double grain = Hasard(x0, y0, 94);
+        const double d = (hauteur - 0.8) * 14 + lumiere * 6 + (stries - 0.5) * 10 +
+                         (nuages - 0.5) * 6 + (grain - 0.5) * 3;
+        return Teinte(base, d);
+    });
+}
+
+QImage DessinerLiege(int cote) {
+    const QColor clair(230, 200, 156);
+    const QColor fonce(192, 146, 98);
+    const QColor creux(164, 118, 76);
+    const int granules = std::max(2, cote / 9);
+    const int demi = std::max(1, cote / 2);
+    return Texture(cote, [&](int x, int y, double u, double v) {
+        // Des granules agglomérés, déformés par un bruit lent pour ne pas dessiner des
+        // alvéoles trop régulières ; chacun a sa teinte.
+        const double dx = BruitFractal(u, v, 6, 6, 2, 61) - 0.5;
+        const double dy = BruitFractal(u, v, 6, 6, 2, 62) - 0.5;
+        const double gx = u * granules + dx * 1.2;
+        const double gy = v * granules + dy * 1.2;
+        const Cellule gros = Voronoi(gx, gy, granules, 63);
+        const Cellule fins = Voronoi(gx * 2, gy * 2, granules * 2, 64);
+        const double ton = 0.65 * Hasard(gros.i, gros.j, 65) + 0.35 * Hasard(fins.i, fins.j, 66);
+        // Les vides entre granules, loin de tout germe, restent sombres.
+        const double vide = 0.8 * Rampe(0.64, 0.88, fins.distance);
+        const double pointille = BruitValeur(u * demi, v * demi, demi, demi, 67);
+        const double grain = Hasard(x, y, 68);
+        const double t = 0.15 + 0.5 * ton + 0.25 * (pointille - 0.5) + 0.12 * (grain - 0.5) +
+                         0.15 * gros.distance;
+        const QColor teinte = QColor::fromRgb(Melange(clair, fonce, t));
+        return Melange(teinte, creux, vide);
+    });
+}
+
+QImage DessinerArdoise(int cote) {
+    const QColor bleute(174, 181, 191);
+    const QColor gris(181, 183, 185);
+    const int demi = std::max(1, cote / 2);
+    return Texture(cote, [&](int x, int y, double u, double v) {
+        // Des feuillets longs et fins, à peine ondulés ; le décalage est périodique, donc
+        // les feuillets se raccordent encore.
+        const double ondulation = BruitFractal(u, v, 3, 2, 2, 71);
+        const double w = v + (ondulation - 0.5) * 0.04;
+        const double feuillets = BruitFractal(u, w, 2, 96, 2, 72);
+        // Et, plus larges, les bancs de la pierre.
+        const double bancs = BruitFractal(u, w, 3, 24, 2, 77);
+        const double nuages = BruitFractal(u, v, 5, 4, 3, 73);
+        // Le grain très fin de la pierre : un ou deux points.
+        const double grains = BruitValeur(u * demi, v * demi, demi, demi, 74);
+        const double grain = Hasard(x, y, 76);
+        const double d = (feuillets - 0.5) * 12 + (bancs - 0.5) * 10 + (nuages - 0.5) * 6 +
+                         (grains - 0.5) * 9 + (grain - 0.5) * 4;
+        const QColor teinte = QColor::fromRgb(Melange(bleute, gris, nuages));
+        return Teinte(teinte, d);
+    });
+}
+
+QImage DessinerFeutre(int cote) {
+    const QColor base(202, 211, 193);
+    // Des fibres courtes et courbes en tous sens, les unes plus claires, les autres plus
+    // sombres, puis adoucies : le duvet du feutre.
+    Champ fibres(cote);
+    const int nombre = cote * cote / 10;
+    for (int k = 0; k < nombre; ++k) {
+        double x = Hasard(k, 0, 81) * cote;
+        double y = Hasard(k, 1, 81) * cote;
+        double angle = Hasard(k, 2, 81) * 2 * std::numbers::pi;
+        const double longueur = 4 + Hasard(k, 3, 81) * 10;
+        const double courbure = (Hasard(k, 4, 81) - 0.5) * 0.3;
+        const double eclat = Hasard(k, 5, 81) < 0.5 ? -1.0 : 1.0;
+        for (double s = 0; s < longueur; s += 0.5) {
+            fibres.Deposer(x, y, eclat);
+            x += 0.5 * std::cos(angle);
+            y += 0.5 * std::sin(angle);
+            angle += 0.5 * courbure;
+        }
+    }
+    fibres.Flouter(1);
+    fibres.Normaliser();
+    return Texture(cote, [&](int x, int y, double u, double v) {
+        const double nuages = BruitFractal(u, v, 4, 4, 3, 82);
+        const double grain = Hasard(x, y, 83);
+        return Teinte(base, fibres(x, y) * 5 + (nuages - 0.5) * 10 + (grain - 0.5) * 3);
+    });
+}
+
 QByteArray ProjetParDefaut() {
     // Octets Windows-1252 écrits à la main : « ô » est l'octet F4.
     return QByteArray("Nom=Nouveau\r\n"
@@ -328,11 +561,13 @@ QByteArray ProjetParDefaut() {
 }
 
 QStringList FichiersFabriques() {
-    return {QStringLiteral("Nouveau.cin"),        QStringLiteral("Nouveau0.gif"),
-            QStringLiteral("imgFond.jpg"),        QStringLiteral("imgFondTable.jpg"),
-            QStringLiteral("sohifrm2.wav"),       QStringLiteral("Textures/Bois.jpg"),
-            QStringLiteral("Textures/Lin.jpg"),   QStringLiteral("Textures/Marbre.jpg"),
-            QStringLiteral("Textures/Papier.jpg")};
+    return {QStringLiteral("Nouveau.cin"),         QStringLiteral("Nouveau0.gif"),
+            QStringLiteral("imgFond.jpg"),         QStringLiteral("imgFondTable.jpg"),
+            QStringLiteral("sohifrm2.wav"),        QStringLiteral("Textures/Ardoise.jpg"),
+            QStringLiteral("Textures/Bois.jpg"),   QStringLiteral("Textures/Feutre.jpg"),
+            QStringLiteral("Textures/Liege.jpg"),  QStringLiteral("Textures/Lin.jpg"),
+            QStringLiteral("Textures/Marbre.jpg"), QStringLiteral("Textures/Papier.jpg"),
+            QStringLiteral("Textures/Sable.jpg"),  QStringLiteral("Textures/Toile.jpg")};
 }
 
 bool EcrireDonnees(const QString& dossier, QString* erreur) {
@@ -356,10 +591,20 @@ bool EcrireDonnees(const QString& dossier, QString* erreur) {
         else if (nom == QLatin1String("imgFondTable.jpg") ||
                  nom == QLatin1String("Textures/Bois.jpg"))
             ok = EcrireJpeg(chemin, bois);
+        else if (nom == QLatin1String("Textures/Ardoise.jpg"))
+            ok = EcrireJpeg(chemin, DessinerArdoise());
+        else if (nom == QLatin1String("Textures/Feutre.jpg"))
+            ok = EcrireJpeg(chemin, DessinerFeutre());
+        else if (nom == QLatin1String("Textures/Liege.jpg"))
+            ok = EcrireJpeg(chemin, DessinerLiege());
         else if (nom == QLatin1String("Textures/Lin.jpg"))
             ok = EcrireJpeg(chemin, DessinerLin());
         else if (nom == QLatin1String("Textures/Marbre.jpg"))
             ok = EcrireJpeg(chemin, DessinerMarbre());
+        else if (nom == QLatin1String("Textures/Sable.jpg"))
+            ok = EcrireJpeg(chemin, DessinerSable());
+        else if (nom == QLatin1String("Textures/Toile.jpg"))
+            ok = EcrireJpeg(chemin, DessinerToile());
         else if (nom == QLatin1String("sohifrm2.wav"))
             ok = EcrireOctets(chemin, FabriquerCarillon());
         if (!ok) {

@@ -15,7 +15,12 @@ QImage DessinerDiapoAccueil();
 QImage DessinerPapier(int cote = 128); // fond clair du projet et de la fenêtre
 QImage DessinerLin(int cote = 128);
 QImage DessinerMarbre(int cote = 128);
-QImage DessinerBois(int cote = 256); // fond de cadre du modèle « Image.htm »
+QImage DessinerBois(int cote = 256);    // fond de cadre du modèle « Image.htm »
+QImage DessinerArdoise(int cote = 256); // gris bleu, feuilletée
+QImage DessinerFeutre(int cote = 256);  // vert tendre, fibres en tous sens
+QImage DessinerLiege(int cote = 256);   // granules agglomérés
+QImage DessinerSable(int cote = 128);   // grain fin et chaud
+QImage DessinerToile(int cote = 128);   // armure toile, fils de 8 points ; côté multiple de 16
 
 // « Nouveau.cin » : lignes CR LF en Windows-1252.
 QByteArray ProjetParDefaut();

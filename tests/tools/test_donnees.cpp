@@ -10,11 +10,14 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTransform>
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -46,32 +49,85 @@ Mesures Mesurer(const QImage& image, QRect zone = {}) {
     return m;
 }
 
-// Une tuile se raccorde si l'écart entre ses bords opposés ressemble à l'écart entre deux
-// colonnes (ou lignes) voisines à l'intérieur.
-bool Raccordable(const QImage& image, QString* detail) {
+// Écarts de luminance entre colonnes voisines, en moyenne sur la hauteur : ecarts[x] entre
+// les colonnes x - 1 et x, ecarts[0] entre la dernière et la première, là où deux tuiles
+// posées côte à côte se touchent.
+std::vector<double> EcartsEntreColonnes(const QImage& image) {
     const int w = image.width();
     const int h = image.height();
-    double interieurX = 0, bordX = 0, interieurY = 0, bordY = 0;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x + 1 < w; ++x)
-            interieurX += std::abs(Luminance(image.pixel(x + 1, y)) - Luminance(image.pixel(x, y)));
-        bordX += std::abs(Luminance(image.pixel(0, y)) - Luminance(image.pixel(w - 1, y)));
+    std::vector<double> ecarts(w, 0.0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            ecarts[x] +=
+                std::abs(Luminance(image.pixel(x, y)) - Luminance(image.pixel((x + w - 1) % w, y)));
+    for (double& e : ecarts)
+        e /= h;
+    return ecarts;
+}
+
+// Une tuile se raccorde si l'écart entre ses bords opposés ressemble à l'écart entre deux
+// colonnes (ou lignes) voisines à l'intérieur : pas plus du double de l'écart moyen, et pas
+// plus marqué que le plus fort d'entre eux. Le second critère voit les coutures discrètes
+// des textures douces, que le premier laisse passer.
+bool Raccordable(const QImage& image, QString* detail) {
+    bool raccordable = true;
+    detail->clear();
+    // Les lignes de l'image tournée d'un quart de tour sont ses colonnes : la couture entre
+    // la dernière ligne et la première y devient celle entre la dernière colonne et la
+    // première.
+    const QImage sens[] = {image, image.transformed(QTransform().rotate(90))};
+    const char* noms[] = {"gauche-droite", "haut-bas"};
+    for (int s = 0; s < 2; ++s) {
+        const std::vector<double> ecarts = EcartsEntreColonnes(sens[s]);
+        const double couture = ecarts.front();
+        double moyen = 0, plusFort = 0;
+        for (std::size_t x = 1; x < ecarts.size(); ++x) {
+            moyen += ecarts[x];
+            plusFort = std::max(plusFort, ecarts[x]);
+        }
+        moyen /= ecarts.size() - 1.0;
+        raccordable = raccordable && couture <= 2.0 * moyen + 1.0 && couture <= 1.1 * plusFort;
+        *detail += QStringLiteral("%1 : couture %2, intérieur %3 en moyenne, %4 au plus ; ")
+                       .arg(QLatin1String(noms[s]))
+                       .arg(couture)
+                       .arg(moyen)
+                       .arg(plusFort);
     }
-    for (int x = 0; x < w; ++x) {
-        for (int y = 0; y + 1 < h; ++y)
-            interieurY += std::abs(Luminance(image.pixel(x, y + 1)) - Luminance(image.pixel(x, y)));
-        bordY += std::abs(Luminance(image.pixel(x, 0)) - Luminance(image.pixel(x, h - 1)));
-    }
-    interieurX /= (w - 1.0) * h;
-    interieurY /= (h - 1.0) * w;
-    bordX /= h;
-    bordY /= w;
-    *detail = QStringLiteral("bords %1 / %2, intérieur %3 / %4")
-                  .arg(bordX)
-                  .arg(bordY)
-                  .arg(interieurX)
-                  .arg(interieurY);
-    return bordX <= 2.0 * interieurX + 1.0 && bordY <= 2.0 * interieurY + 1.0;
+    return raccordable;
+}
+
+// La même tuile avec une pente de luminance, de -saut / 2 à +saut / 2 d'un bord à l'autre :
+// ce que donnerait un bruit qui oublie de se replier, presque rien d'un point à son voisin,
+// une marche de saut à la couture.
+QImage AvecCouture(const QImage& image, double saut, Qt::Orientation sens) {
+    QImage resultat = image.convertToFormat(QImage::Format_RGB32);
+    const int longueur = sens == Qt::Horizontal ? image.width() : image.height();
+    for (int y = 0; y < resultat.height(); ++y)
+        for (int x = 0; x < resultat.width(); ++x) {
+            const int position = sens == Qt::Horizontal ? x : y;
+            const double decalage = saut * ((position + 0.5) / longueur - 0.5);
+            const QRgb c = resultat.pixel(x, y);
+            auto canal = [&](int v) {
+                return std::clamp(static_cast<int>(std::lround(v + decalage)), 0, 255);
+            };
+            resultat.setPixel(x, y, qRgb(canal(qRed(c)), canal(qGreen(c)), canal(qBlue(c))));
+        }
+    return resultat;
+}
+
+// Écart moyen entre deux images, par point et par canal, sur le carré qu'elles partagent.
+double EcartMoyen(const QImage& a, const QImage& b) {
+    const int w = std::min(a.width(), b.width());
+    const int h = std::min(a.height(), b.height());
+    double somme = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            somme += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                     std::abs(qBlue(p) - qBlue(q));
+        }
+    return somme / (3.0 * w * h);
 }
 
 int NombreDeCouleurs(const QImage& image) {
@@ -107,6 +163,21 @@ double Puissance(const std::vector<std::int16_t>& s, double frequence, double de
     }
     return (s1 * s1 + s2 * s2 - coef * s1 * s2) / (b - a);
 }
+
+// Les textures du dossier « Textures », chacune avec le côté de sa tuile.
+struct TextureDuDossier {
+    const char* nom;
+    QImage (*dessiner)(int cote);
+    int cote;
+};
+
+const TextureDuDossier kTextures[] = {
+    {"Ardoise", DessinerArdoise, 256}, {"Bois", DessinerBois, 256},
+    {"Feutre", DessinerFeutre, 256},   {"Liege", DessinerLiege, 256},
+    {"Lin", DessinerLin, 128},         {"Marbre", DessinerMarbre, 128},
+    {"Papier", DessinerPapier, 128},   {"Sable", DessinerSable, 128},
+    {"Toile", DessinerToile, 128},
+};
 
 QString OutilFabriquer() {
     return QStringLiteral(OUTIL_FABRIQUER_DONNEES);
@@ -189,10 +260,8 @@ private slots:
     void texturesRaccordables_data() {
         QTest::addColumn<QImage>("image");
         QTest::addColumn<int>("cote");
-        QTest::newRow("papier") << DessinerPapier() << 128;
-        QTest::newRow("lin") << DessinerLin() << 128;
-        QTest::newRow("marbre") << DessinerMarbre() << 128;
-        QTest::newRow("bois") << DessinerBois() << 256;
+        for (const TextureDuDossier& t : kTextures)
+            QTest::newRow(t.nom) << t.dessiner(t.cote) << t.cote;
     }
     void texturesRaccordables() {
         QFETCH(QImage, image);
@@ -201,6 +270,41 @@ private slots:
         QString detail;
         QVERIFY2(Raccordable(image, &detail), qPrintable(detail));
         QVERIFY2(Mesurer(image).ecartType > 1.0, "une texture, pas un aplat");
+    }
+
+    // Sur chaque texture, une couture qui saute de deux fois et demie l'écart type de la
+    // texture, dans un sens puis dans l'autre, est vue : la mesure n'est aveugle sur aucune.
+    void uneCoutureSeVoitSurChaqueTexture_data() { texturesRaccordables_data(); }
+    void uneCoutureSeVoitSurChaqueTexture() {
+        QFETCH(QImage, image);
+        const double saut = 2.5 * Mesurer(image).ecartType;
+        QString detail;
+        QVERIFY2(!Raccordable(AvecCouture(image, saut, Qt::Horizontal), &detail),
+                 qPrintable(detail));
+        QVERIFY2(!Raccordable(AvecCouture(image, saut, Qt::Vertical), &detail), qPrintable(detail));
+    }
+
+    // Chaque texture écrite dans « Textures » a sa ligne dans kTextures, donc ses essais, et
+    // chacune est un dessin à elle, pas la copie d'une autre.
+    void texturesDuDossierToutesEssayees() {
+        QStringList attendues;
+        for (const TextureDuDossier& t : kTextures)
+            attendues << QStringLiteral("Textures/%1.jpg").arg(QLatin1String(t.nom));
+        QStringList fabriquees;
+        for (const QString& nom : FichiersFabriques())
+            if (nom.startsWith(QLatin1String("Textures/")))
+                fabriquees << nom;
+        QCOMPARE(fabriquees, attendues);
+
+        for (const TextureDuDossier& a : kTextures)
+            for (const TextureDuDossier& b : kTextures)
+                if (&a < &b) {
+                    const double ecart = EcartMoyen(a.dessiner(a.cote), b.dessiner(b.cote));
+                    QVERIFY2(ecart > 5.0, qPrintable(QStringLiteral("%1 et %2 : %3")
+                                                         .arg(QLatin1String(a.nom))
+                                                         .arg(QLatin1String(b.nom))
+                                                         .arg(ecart)));
+                }
     }
 
     void laMesureDuRaccordDistingueUneTuileQuiNeSeRaccordePas() {
@@ -216,6 +320,11 @@ private slots:
         QTest::newRow("papier") << DessinerPapier() << 180.0;
         QTest::newRow("lin") << DessinerLin() << 150.0;
         QTest::newRow("marbre") << DessinerMarbre() << 150.0;
+        QTest::newRow("ardoise") << DessinerArdoise() << 150.0;
+        QTest::newRow("feutre") << DessinerFeutre() << 160.0;
+        QTest::newRow("liege") << DessinerLiege() << 120.0; // ses creux, rares et petits
+        QTest::newRow("sable") << DessinerSable() << 160.0;
+        QTest::newRow("toile") << DessinerToile() << 190.0;
     }
     void fondAssezClairPourDuTexteNoir() {
         QFETCH(QImage, texture);
@@ -298,9 +407,16 @@ private slots:
         const QImage table = QImageReader(sortie + "/imgFondTable.jpg").read();
         QCOMPARE(table.size(), QSize(256, 256));
         QVERIFY2(Raccordable(table, &detail), qPrintable(detail));
-        for (const QString& nom : FichiersFabriques())
-            if (nom.startsWith(QLatin1String("Textures/")))
-                QVERIFY2(!QImageReader(sortie + '/' + nom).read().isNull(), qPrintable(nom));
+        // Chaque texture du dossier est bien la sienne, et se raccorde encore une fois passée
+        // par le JPEG.
+        for (const TextureDuDossier& t : kTextures) {
+            const QString nom = QStringLiteral("Textures/%1.jpg").arg(QLatin1String(t.nom));
+            const QImage lue = QImageReader(sortie + '/' + nom).read();
+            QCOMPARE(lue.size(), QSize(t.cote, t.cote));
+            const double ecart = EcartMoyen(lue, t.dessiner(t.cote));
+            QVERIFY2(ecart < 4.0, qPrintable(nom + QStringLiteral(" : ") + QString::number(ecart)));
+            QVERIFY2(Raccordable(lue, &detail), qPrintable(nom + QStringLiteral(" : ") + detail));
+        }
 
         // Une seconde fabrication donne les mêmes octets.
         const QString autre = dossier.filePath(QStringLiteral("autre"));
