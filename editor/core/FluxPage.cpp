@@ -8,6 +8,9 @@
 #include "GenerateurPage.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace FluxPage {
 
@@ -30,6 +33,21 @@ bool VerifierModele(Dialogues& dialogues, const QString& nom,
                            "remettre en état."),
         Boutons::OK, Icone::Critique);
     return false;
+}
+
+// La page montre ses fonds par leur simple nom, pris dans le dossier du projet. Le fond de page
+// qui manque vient du dossier du programme ; celui qui est là a pu être choisi pour ce
+// diaporama et reste. Le fond de cadre va avec le modèle qui le demande : l'image choisie en
+// même temps que lui remplace celle du projet, pour que la page la montre.
+void ApporterFonds(const QStringList& modelePage, const QString& programme, const QString& projet) {
+    const QString fond = QStringLiteral("/imgFond.jpg");
+    if (!QFileInfo::exists(projet + fond))
+        CopierFichier(programme + fond, projet + fond);
+    const QString cadre = QStringLiteral("imgFondTable.jpg");
+    const bool demandeCadre = std::any_of(modelePage.begin(), modelePage.end(),
+                                          [&](const QString& l) { return l.contains(cadre); });
+    if (demandeCadre && QFileInfo::exists(programme + QLatin1Char('/') + cadre))
+        CopierFichier(programme + QLatin1Char('/') + cadre, projet + QLatin1Char('/') + cadre);
 }
 } // namespace
 
@@ -87,6 +105,7 @@ void CreerHTML(Editeur& e) {
     }
     CopierFichier(programme + QStringLiteral("/sohifrm2.wav"),
                   e.RepertoireProjet + QStringLiteral("/sohifrm2.wav"));
+    ApporterFonds(*modelePage, programme, e.RepertoireProjet);
     e.IndHTML = true;
     if (e.copieSecours().projet() == e.RepImage)
         e.copieSecours().ActualiserPage();

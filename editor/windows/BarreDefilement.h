@@ -9,8 +9,12 @@ class BarreDefilement : public QScrollBar {
     Q_OBJECT
 public:
     explicit BarreDefilement(QWidget* parent = nullptr);
-    // Pas d'une page (Page précédente, Page suivante).
-    void definirPage(int pas) { m_page = pas; }
+    // Ce qu'une vue montre : le pas de Page précédente et suivante et d'un clic à côté du
+    // curseur, et la longueur du curseur par rapport à la barre.
+    void definirPage(int pas) {
+        m_page = pas;
+        setPageStep(pas);
+    }
     // Avance de pas (négatif : recule), bornée.
     void Avancer(int pas);
 

@@ -65,7 +65,7 @@ frmFondEcran::frmFondEcran(Editeur& editeur, QWidget* parent)
     m_hscroll1 = new BarreDefilement(this);
     m_hscroll1->setObjectName(QStringLiteral("HScroll1"));
     m_hscroll1->setAccessibleName(QStringLiteral("Texture"));
-    m_hscroll1->definirPage(4);
+    m_hscroll1->definirPage(1); // une texture à la fois
     grille->addWidget(actuel, 0, 0);
     grille->addWidget(previsualisation, 0, 1);
     grille->addWidget(m_image2, 1, 0);

@@ -33,6 +33,7 @@ private slots:
     void egaliserLignes();
     void refus();
     void modeleTropCourt();
+    void fondsDeLaPage();
     void voirLaPage();
     void scriptToujoursValide();
 };
@@ -194,6 +195,35 @@ void TestPage::modeleTropCourt() {
         QCOMPARE(Instantane(b.bac.projets), avant);
         QVERIFY(b.dialogues.ouvertures.isEmpty());
     }
+}
+
+// La page montre imgFond.jpg et, pour le modèle à cadre, imgFondTable.jpg du dossier du projet.
+void TestPage::fondsDeLaPage() {
+    Banc b;
+    EcrireModeles(b.bac);
+    b.bac.CreerProjet("Cadre", {"un"}, {".jpg"});
+    const QString fond = b.Projet("imgFond.jpg");
+    const QString cadre = b.Projet("imgFondTable.jpg");
+    QFile::remove(fond);
+    QFile::remove(cadre);
+    b.Ouvrir("Cadre");
+    b.editeur.CommandeEnregistrer();
+    b.editeur.CreerHTML();
+    // Le fond de page qui manquait vient du programme ; un modèle sans cadre n'en apporte pas.
+    QCOMPARE(LireOctets(fond), LireOctets(b.bac.programme + "/imgFond.jpg"));
+    QVERIFY(!QFile::exists(cadre));
+
+    // Le fond choisi pour ce diaporama reste ; le cadre suit l'image choisie avec le modèle.
+    QStringList modele = Modele("page", 12);
+    modele[5] = "<div style=\"background:url(imgFondTable.jpg)\">";
+    EcrireLignes(b.bac.programme + "/Nouveau.htm", modele);
+    EcrireOctets(fond, "fond choisi");
+    EcrireOctets(cadre, "ancien cadre");
+    EcrireOctets(b.bac.programme + "/imgFondTable.jpg", "cadre choisi avec le modèle");
+    b.editeur.CreerHTML();
+    QCOMPARE(LireOctets(fond), QByteArray("fond choisi"));
+    QCOMPARE(LireOctets(cadre), QByteArray("cadre choisi avec le modèle"));
+    QVERIFY(LireOctets(b.Projet("Cadre.htm")).contains("imgFondTable.jpg"));
 }
 
 void TestPage::voirLaPage() {

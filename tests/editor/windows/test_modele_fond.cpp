@@ -154,6 +154,12 @@ void TestModeleFond::fondEcran() {
         QTest::keyClick(f.HScroll1(), Qt::Key_End);
         QCOMPARE(f.Label1()->text(), QString("Sable"));
         QTest::keyClick(f.HScroll1(), Qt::Key_Left);
+        QCOMPARE(f.Label1()->text(), QString("bois"));
+        // Un clic à côté du curseur avance d'une texture : le curseur est la part d'une
+        // texture sur trois, et le milieu de la barre est à côté de lui.
+        QTest::keyClick(f.HScroll1(), Qt::Key_End);
+        QTest::mouseClick(f.HScroll1(), Qt::LeftButton, {}, f.HScroll1()->rect().center());
+        QCOMPARE(f.HScroll1()->value(), 1);
         f.findChild<QPushButton*>("Command1")->click();
     });
     b.Relacher("imgChangerFond");
