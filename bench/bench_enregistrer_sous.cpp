@@ -41,6 +41,8 @@ struct ChoixFixe : Fenetres {
     void MontrerVisionneuse() override {}
     void MontrerModele() override {}
     void MontrerFondEcran() override {}
+    void MontrerCapture(std::function<void()> fermee) override { fermee(); }
+    void MontrerInfo() override {}
 };
 
 int Mesurer(int argc, char** argv) {

@@ -1,5 +1,6 @@
 #include "Editeur.h"
 
+#include "Captures.h"
 #include "ChoixFond.h"
 #include "ConversionRiche.h"
 #include "Dialogues.h"
@@ -191,6 +192,19 @@ void Editeur::FinaliserDiaporama() {
 }
 void Editeur::CommandeChangerFond() {
     Fond::CommandeChangerFond(*this);
+}
+void Editeur::CommandeCapturer() {
+    Captures::Commande(*this);
+}
+void Editeur::Aide() {
+    m_dialogues.ouvrirAvecShell(m_dossierProgramme + QStringLiteral("/Aide/AideCD.htm"));
+}
+void Editeur::Didacticiel() {
+    m_dialogues.ouvrirAvecShell(m_dossierProgramme + QStringLiteral("/Exemples/Didacticiel.htm"));
+}
+void Editeur::CommandeInfo() {
+    if (fenetres)
+        fenetres->MontrerInfo();
 }
 bool Editeur::RestaurerModele() {
     const Modeles::Restauration r = Modeles::RestaurerModele(m_dialogues, m_dossierProgramme);

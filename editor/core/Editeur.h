@@ -149,6 +149,13 @@ public:
     void FinaliserDiaporama();
     // « Changer le fond d'un diaporama ».
     void CommandeChangerFond();
+    // « Capturer une image » : les captures deviennent de nouvelles diapos.
+    void CommandeCapturer();
+    // « Aide », « Didacticiel » : leur page, ouverte par le programme du bureau.
+    void Aide();
+    void Didacticiel();
+    // « Info » : la fenêtre des nouveautés.
+    void CommandeInfo();
 
     // --- Page du diaporama ---
     // Écrit la page et le script à partir des modèles puis ouvre la page dans le navigateur.

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 
 class Fenetres {
 public:
@@ -33,4 +34,11 @@ public:
     // « Changer le fond d'écran » (frmFondEcran) ; la texture choisie est rendue dans NomFond
     // (vide : annulé).
     virtual void MontrerFondEcran() = 0;
+    // La fenêtre de capture (frmReglage d'Ostrelle), qui lit sa taille dans « Passage ».
+    // L'éditeur se cache ; la fenêtre se cache et revient à chaque capture, et peut donc rendre
+    // la main avant d'être fermée : sa fermeture, par quelque moyen que ce soit, appelle
+    // fermee, et son bouton Quitter remontre l'éditeur.
+    virtual void MontrerCapture(std::function<void()> fermee) = 0;
+    // La fenêtre des nouveautés (frmInfo).
+    virtual void MontrerInfo() = 0;
 };

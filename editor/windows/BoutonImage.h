@@ -20,6 +20,8 @@ public:
     // bulle elle-même, texte du programme et nom accessible, ne change pas).
     void definirRaccourci(const QKeySequence& raccourci) { m_raccourci = raccourci; }
     QString texteBulle() const;
+    const QPixmap& imageRelachee() const { return m_relache; }
+    const QPixmap& imageEnfoncee() const { return m_enfonce_image; }
 
 protected:
     bool event(QEvent* e) override;

@@ -38,6 +38,8 @@ void frmPrincipal::ConstruireBarreOutils() {
          QKeySequence(Qt::CTRL | Qt::Key_F5), [&e] { e.VoirHTML(); }, true},
         {"imgAjouter", 8, QStringLiteral("Ajouter une diapo ( à la fin )"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), [&e] { e.AjouterDiapo(); }, true},
+        {"imgCapturer", 15, QStringLiteral("Capturer une image"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [&e] { e.CommandeCapturer(); }, true},
         {"imgChangeDiapo", 10, QStringLiteral("Changer l'image de la diapo"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), [&e] { e.ChangerDiapo(); }, true},
         {"imgDelete", 7, QStringLiteral("Supprimer la diapo"),
@@ -49,6 +51,11 @@ void frmPrincipal::ConstruireBarreOutils() {
         // Sans raccourci : elle remplace des fichiers du dossier du programme.
         {"imgModele", 13, QStringLiteral("Restaurer le modèle par défaut"), QKeySequence(),
          [&e] { e.CommandeRestaurerModele(); }, false},
+        {"imgHelp", 4, QStringLiteral("Aide"), QKeySequence::HelpContents, [&e] { e.Aide(); },
+         false},
+        {"imgDidact", 16, QStringLiteral("Didacticiel"), QKeySequence(), [&e] { e.Didacticiel(); },
+         false},
+        {"imgInfo", 5, QStringLiteral("Info"), QKeySequence(), [&e] { e.CommandeInfo(); }, false},
     };
     for (const Commande& c : commandes) {
         auto* bouton =
@@ -72,10 +79,6 @@ void frmPrincipal::ConstruireBarreOutils() {
           << m_cmdDiapo[3] << m_richtxtTexteInfo;
     for (int i = 1; i < ordre.size(); ++i)
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
-    // F1 : le sommaire de l'aide.
-    new QShortcut(QKeySequence::HelpContents, this, [&e] {
-        e.dialogues().ouvrirAvecShell(e.dossierProgramme() + QStringLiteral("/Aide/AideCD.htm"));
-    });
 }
 
 // Sous le commentaire : le modèle des pages et la finalisation du diaporama.

@@ -1,15 +1,23 @@
 #include "FenetresQt.h"
 
 #include "Dialogues.h"
+#include "DialoguesQt.h"
 #include "Editeur.h"
+#include "Feuilles.h"
+#include "OptionsCapture.h"
 #include "frmChangerImage.h"
 #include "frmChangerModele.h"
 #include "frmCin.h"
 #include "frmCouleur.h"
 #include "frmFichierImage.h"
 #include "frmFondEcran.h"
+#include "frmInfo.h"
+#include "frmReglage.h"
 #include "frmSauverSous.h"
 #include "frmVisionneuse.h"
+
+#include <QGuiApplication>
+#include <memory>
 
 FenetresQt::FenetresQt(Editeur& editeur, QWidget* parent) : m_editeur(editeur), m_parent(parent) {}
 
@@ -104,4 +112,56 @@ frmFondEcran* FenetresQt::FondEcran() {
 
 void FenetresQt::MontrerFondEcran() {
     m_editeur.dialogues().executerModal(*FondEcran());
+}
+
+frmReglage* FenetresQt::Reglage() const {
+    return m_frmReglage;
+}
+
+void FenetresQt::MontrerCapture(std::function<void()> fermee) {
+    QWidget* editeur = m_parent ? m_parent->window() : nullptr;
+    OptionsCapture options = OptionsCapture::Ostrelle(
+        m_editeur.dossierProgramme(),
+        [editeur] {
+            if (editeur) {
+                editeur->show();
+                MettreDevant(*editeur);
+            }
+        },
+        std::move(fermee));
+    options.captureEcran = m_servicesCapture.ecran;
+    options.convertisseur = m_servicesCapture.convertisseur;
+
+    // Les boîtes de la capture se posent sur sa fenêtre : l'éditeur est caché.
+    auto propres = std::make_shared<DialoguesQt>();
+    Dialogues& dialogues = m_servicesCapture.dialogues ? *m_servicesCapture.dialogues : *propres;
+    // La fenêtre se charge en se construisant : « Passage » lu, les captures d'avant effacées.
+    auto* reglage = new frmReglage(std::move(options), dialogues);
+    propres->definirParent(reglage);
+    m_frmReglage = reglage;
+    reglage->setWindowModality(Qt::ApplicationModal);
+
+    // Fermée par son cadre, la fenêtre ne remontre pas l'éditeur : on le fait ici. Le
+    // programme ne doit pas non plus s'arrêter parce qu'aucune fenêtre ne se voit plus.
+    const bool quitterSeul = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(reglage, &QDialog::finished, reglage,
+                     [reglage, editeur, propres, quitterSeul] {
+                         if (editeur && !editeur->isVisible()) {
+                             editeur->show();
+                             MettreDevant(*editeur);
+                         }
+                         QGuiApplication::setQuitOnLastWindowClosed(quitterSeul);
+                         reglage->deleteLater();
+                     });
+
+    // Montrée sans exec() : elle se cache à chaque capture, ce qui finirait un exec().
+    if (editeur)
+        editeur->hide();
+    reglage->show();
+}
+
+void FenetresQt::MontrerInfo() {
+    frmInfo info(m_editeur.dossierProgramme(), m_parent);
+    m_editeur.dialogues().executerModal(info);
 }

@@ -6,8 +6,12 @@
 
 #include <QPointer>
 
+class CaptureEcran;
+class Convertisseur;
+class Dialogues;
 class Editeur;
 class QWidget;
+class frmReglage;
 class frmChangerImage;
 class frmCin;
 class frmSauverSous;
@@ -31,6 +35,19 @@ public:
     void MontrerVisionneuse() override;
     void MontrerModele() override;
     void MontrerFondEcran() override;
+    void MontrerCapture(std::function<void()> fermee) override;
+    void MontrerInfo() override;
+
+    // Ce dont la fenêtre de capture se sert ; nuls, les vrais (copie de l'écran, bmp2jpg, boîtes
+    // de message posées sur elle). Les essais y mettent leurs doublures.
+    struct ServicesCapture {
+        CaptureEcran* ecran = nullptr;
+        Convertisseur* convertisseur = nullptr;
+        Dialogues* dialogues = nullptr;
+    };
+    void definirServicesCapture(const ServicesCapture& services) { m_servicesCapture = services; }
+    // La fenêtre de capture tant qu'elle est ouverte.
+    frmReglage* Reglage() const;
 
     // Les fenêtres elles-mêmes (créées au besoin), pour la fenêtre principale et les essais.
     frmFichierImage* FichierImage();
@@ -55,4 +72,6 @@ private:
     QPointer<frmVisionneuse> m_frmVisionneuse;
     QPointer<frmChangerModele> m_frmChangerModele;
     QPointer<frmFondEcran> m_frmFondEcran;
+    QPointer<frmReglage> m_frmReglage;
+    ServicesCapture m_servicesCapture;
 };

@@ -17,6 +17,8 @@ struct FaussesFenetres : Fenetres {
     std::function<void()> visionneuse;
     std::function<void()> modele;
     std::function<void()> fondEcran;
+    // Joue la fenêtre de capture ; reçoit ce que sa fermeture doit appeler.
+    std::function<void(const std::function<void()>&)> capture;
     QColor couleurChoisie = QColor(255, 0, 0);
 
     QStringList montrees; // l'ordre des fenêtres montrées
@@ -67,4 +69,13 @@ struct FaussesFenetres : Fenetres {
         if (fondEcran)
             fondEcran();
     }
+    // Sans action, la fenêtre de capture est fermée aussitôt, sans capture.
+    void MontrerCapture(std::function<void()> fermee) override {
+        montrees << QStringLiteral("frmReglage");
+        if (capture)
+            capture(fermee);
+        else
+            fermee();
+    }
+    void MontrerInfo() override { montrees << QStringLiteral("frmInfo"); }
 };
