@@ -37,18 +37,31 @@ int CompterCaptures(const QString& dossier) {
     return n;
 }
 
-void SignalerRestees(Editeur& e, const QStringList& restees) {
+// Les captures qui ne sont pas devenues des diapos restent au dossier du programme, où la
+// prochaine ouverture de la fenêtre de capture les effacerait : l'utilisateur doit le savoir.
+// erreur : l'une au moins n'a pas pu être déplacée (sinon, la place manquait seulement).
+void SignalerRestees(Editeur& e, const QStringList& restees, bool erreur) {
     e.dialogues().message(
-        QStringLiteral("ERREUR"),
+        erreur ? QStringLiteral("ERREUR") : QStringLiteral("ATTENTION"),
         (restees.size() == 1
-             ? QStringLiteral("Une capture n'a pas pu être mise dans le diaporama :")
-             : QStringLiteral("%1 captures n'ont pas pu être mises dans le diaporama :")
-                   .arg(restees.size())) +
+             ? QStringLiteral("Une capture n'est pas dans le diaporama :")
+             : QStringLiteral("%1 captures ne sont pas dans le diaporama :").arg(restees.size())) +
             CRLF + restees.join(CRLF) + CRLF + CRLF +
-            QStringLiteral("Elles sont restées dans le dossier du programme :") + CRLF +
-            QDir::toNativeSeparators(e.dossierProgramme()) + CRLF +
+            (restees.size() == 1
+                 ? QStringLiteral("Elle est restée dans le dossier du programme :")
+                 : QStringLiteral("Elles sont restées dans le dossier du programme :")) +
+            CRLF + QDir::toNativeSeparators(e.dossierProgramme()) + CRLF +
             QStringLiteral("Copiez-les ailleurs avant la prochaine capture, qui les effacerait."),
-        Boutons::OK, Icone::Critique);
+        Boutons::OK, erreur ? Icone::Critique : Icone::Exclamation);
+}
+
+// « ScreenShot_n.jpg (pourquoi) » pour les captures de premiere à derniere.
+QStringList SansPlace(const QString& programme, int premiere, int derniere) {
+    QStringList noms;
+    for (int n = premiere; n <= derniere; ++n)
+        noms << QStringLiteral("%1 (pas de place : 200 diapos au plus)")
+                    .arg(QFileInfo(CheminCapture(programme, n)).fileName());
+    return noms;
 }
 
 } // namespace
@@ -79,7 +92,8 @@ void Commande(Editeur& e) {
     while (!e.IndCapture)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 
-    int recues = CompterCaptures(programme);
+    const int capturees = CompterCaptures(programme);
+    int recues = capturees;
     if (recues == 0) {
         e.dialogues().message(QStringLiteral("Opération Annulée"),
                               QStringLiteral("Aucune capture n'a été effectuée"), Boutons::OK,
@@ -93,6 +107,7 @@ void Commande(Editeur& e) {
             QStringLiteral("Le diaporama est plein! Il contient déjà 200 diapos !") + CRLF +
                 QStringLiteral("Supprimez des diapos avant de capturer de nouveau."),
             Boutons::OK, Icone::Aucune);
+        SignalerRestees(e, SansPlace(programme, 1, capturees), false);
         return;
     }
 
@@ -124,8 +139,10 @@ void Commande(Editeur& e) {
                                   .arg(arrivees == 1 ? QStringLiteral("nouvelle diapo.")
                                                      : QStringLiteral("nouvelles diapos.")),
                               Boutons::OK, Icone::Aucune);
+    const bool echecs = !restees.isEmpty();
+    restees += SansPlace(programme, recues + 1, capturees);
     if (!restees.isEmpty())
-        SignalerRestees(e, restees);
+        SignalerRestees(e, restees, echecs);
     if (arrivees == 0)
         return;
 

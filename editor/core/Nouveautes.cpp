@@ -13,7 +13,7 @@ std::vector<std::pair<int, QString>> Libelles() {
         {2, QStringLiteral("--> accepte jusqu'à 200 photographies.")},
         {3, QStringLiteral("--> commentaires possibles avec balises HTML.")},
         {4, QStringLiteral("--> fonctionnement sous IE et sous Netscape.")},
-        {6, QStringLiteral("Conception et programmation : l'atelier Ostrelle et Kestrane")},
+        {6, QStringLiteral("Conçu et réalisé par l'atelier d'Ostrelle et de Kestrane")},
         {7, QStringLiteral("ostrelle.example")},
         {8, QStringLiteral("--> éditeur HTML WYSIWYG pour les commentaires.")},
     };

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int Largeur = 640;
-constexpr int Hauteur = 470;
+constexpr int Largeur = 700;
+constexpr int Hauteur = 480;
 const QColor Encre(58, 42, 24);
 
 // Les lignes de présentation, dans l'ordre où elles se lisent.
@@ -28,8 +28,9 @@ frmInfo::frmInfo(const QString& dossierProgramme, QWidget* parent)
     m_tuile = QPixmap(dossierProgramme + QStringLiteral("/imgFond.jpg"));
 
     auto* colonne = new QVBoxLayout(this);
-    colonne->setContentsMargins(120, 26, 120, 44);
+    colonne->setContentsMargins(100, 24, 100, 24);
     colonne->setSpacing(4);
+    colonne->addStretch(1);
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -65,7 +66,8 @@ frmInfo::frmInfo(const QString& dossierProgramme, QWidget* parent)
     m_text1->setReadOnly(true);
     m_text1->setPlainText(Nouveautes::Texte());
     m_text1->setAccessibleName(QStringLiteral("Nouveautés"));
-    m_text1->setFixedHeight(118);
+    m_text1->setFixedHeight(112);
+    m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text1->setStyleSheet(
         QStringLiteral("QPlainTextEdit { background: rgba(255, 253, 246, 215); color: #3a2a18;"
                        " border: 1px solid #b89b6a; border-radius: 4px; }"));

@@ -42,7 +42,9 @@ QList<QByteArray> LignesCrLf(const QString& chemin, QString* erreur) {
         *erreur = chemin + QStringLiteral(" : dernière ligne sans CR LF");
         return {};
     }
-    QList<QByteArray> lignes = octets.left(octets.size() - 2).split('\n');
+    // Chaque ligne finit par CR LF, la dernière comprise : le LF coupe, le CR s'en va.
+    QList<QByteArray> lignes = octets.split('\n');
+    lignes.removeLast();
     for (QByteArray& l : lignes)
         l.chop(1);
     return lignes;

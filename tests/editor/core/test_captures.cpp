@@ -118,7 +118,16 @@ void TestCaptures::uneCaptureAuSingulier() {
 void TestCaptures::placePourDeuxSeulement() {
     BancCaptures b(198);
     b.Capturer({1, 2, 3, 4, 5});
-    QCOMPARE(b.dialogues.dernier().texte, QString("Vous venez de capturer 2 nouvelles diapos."));
+    QCOMPARE(b.dialogues.messages.size(), 2);
+    QCOMPARE(b.dialogues.messages[0].texte, QString("Vous venez de capturer 2 nouvelles diapos."));
+    // Celles qui restent seraient effacées à la prochaine capture : l'utilisateur le sait.
+    const MessageVu restees = b.dialogues.messages[1];
+    QCOMPARE(restees.titre, QString("ATTENTION"));
+    QVERIFY2(restees.texte.startsWith("3 captures ne sont pas dans le diaporama :\r\n"
+                                      "ScreenShot_3.jpg (pas de place : 200 diapos au plus)\r\n"),
+             qPrintable(restees.texte));
+    QVERIFY(restees.texte.contains("ScreenShot_5.jpg"));
+    QVERIFY(restees.texte.contains(QDir::toNativeSeparators(b.bac.programme)));
     b.VerifierNouvelles(198, 199);
     QCOMPARE(b.editeur.NbSprite, 200);
     QCOMPARE(b.editeur.lblNbDiapo, QString("200"));
@@ -134,12 +143,13 @@ void TestCaptures::diaporamaPlein() {
     b.editeur.AfficherDiapo();
     const bool enregistre = b.editeur.IndEnregistrer;
     b.Capturer({1, 2});
-    QCOMPARE(b.dialogues.messages.size(), 1);
-    QCOMPARE(b.dialogues.dernier().titre, QString());
-    QCOMPARE(b.dialogues.dernier().texte,
+    QCOMPARE(b.dialogues.messages.size(), 2);
+    QCOMPARE(b.dialogues.messages[0].titre, QString());
+    QCOMPARE(b.dialogues.messages[0].texte,
              QString("Le diaporama est plein! Il contient déjà 200 diapos !\r\n"
                      "Supprimez des diapos avant de capturer de nouveau."));
-    QCOMPARE(b.dialogues.dernier().icone, Icone::Aucune);
+    QCOMPARE(b.dialogues.messages[0].icone, Icone::Aucune);
+    QVERIFY(b.dialogues.messages[1].texte.startsWith("2 captures ne sont pas dans le diaporama"));
     QCOMPARE(b.editeur.NbSprite, 200);
     QCOMPARE(b.editeur.NumeroDiapo, 17);
     QVERIFY(QFile::exists(b.Capture(1)) && QFile::exists(b.Capture(2)));
