@@ -4,6 +4,7 @@
 
 #include "BancCapture.h"
 #include "CaptureEcran.h"
+#include "FenetreMotif.h"
 #include "Passage.h"
 #include "Twips.h"
 
@@ -12,38 +13,6 @@
 #include <QScreen>
 
 namespace {
-
-// Fenêtre sans bordure qui montre le motif sur tout l'écran.
-class FenetreMotif : public QWidget {
-public:
-    FenetreMotif() : QWidget(nullptr, Qt::FramelessWindowHint) {
-        const QRect zone = QGuiApplication::primaryScreen()->geometry();
-        m_image = ImageMotif(zone.width(), zone.height());
-        setGeometry(zone);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, m_image);
-    }
-
-private:
-    QImage m_image;
-};
-
-// Xvfb garde parfois l'ancien contenu juste après un déplacement : on laisse le serveur finir.
-void LaisserPoser() {
-    QTest::qWait(200);
-}
-
-// Le cadre montré au-dessus du motif, comme le ferait exec().
-void Montrer(frmCapture& cadre) {
-    cadre.show();
-    cadre.raise();
-    QVERIFY(QTest::qWaitForWindowExposed(&cadre));
-    LaisserPoser();
-}
 
 // Le cadre est bien dessiné par-dessus le motif : sa bande se voit à l'écran.
 bool BandeVisible(const frmCapture& cadre) {
@@ -101,7 +70,7 @@ void TestOverlay::entreeCopieLeTrou() {
     e.TopDiapo = 120 * tpp;
     e.NumeroCapture = 1;
     frmCapture cadre(e, x11, d.path());
-    Montrer(cadre);
+    MontrerDessus(cadre);
     QCOMPARE(cadre.frameGeometry(), QRect(100, 120, 606, 382));
     QVERIFY(BandeVisible(cadre));
 
@@ -128,7 +97,7 @@ void TestOverlay::deplacementsAuClavier() {
     e.TopDiapo = 300 * tpp;
     e.NumeroCapture = 4;
     frmCapture cadre(e, x11, d.path());
-    Montrer(cadre);
+    MontrerDessus(cadre);
     QTest::keyClick(&cadre, Qt::Key_Right, Qt::ControlModifier);
     LaisserPoser();
     QCOMPARE(cadre.frameGeometry().topLeft(), QPoint(210, 300));
@@ -155,7 +124,7 @@ void TestOverlay::echapNoteLaPosition() {
     e.TopDiapo = PositionAbsente;
     e.NumeroCapture = 1;
     frmCapture cadre(e, x11, d.path());
-    Montrer(cadre);
+    MontrerDessus(cadre);
     const QRect ecran = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(cadre.frameGeometry(),
              QRect((ecran.width() - 406) / 2, (ecran.height() - 282) / 2, 406, 282));
@@ -184,7 +153,7 @@ void TestOverlay::deuxCapturesDeSuite() {
     const auto script = [&](int pasADroite) {
         return [&, pasADroite](QDialog& d) {
             auto& cadre = static_cast<frmCapture&>(d);
-            Montrer(cadre);
+            MontrerDessus(cadre);
             coins << cadre.frameGeometry().topLeft();
             for (int i = 0; i < pasADroite; ++i)
                 QTest::keyClick(&cadre, Qt::Key_Right, Qt::ControlModifier);
