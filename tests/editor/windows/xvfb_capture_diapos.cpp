@@ -138,7 +138,7 @@ void TestCaptureReelle::deuxZonesDeviennentDesDiapos() {
         QCOMPARE(diapo.size(), QSize(320, 240));
         const auto [moyen, pire] = Ecarts(diapo, attendu);
         qInfo("diapo %d : écart moyen %.2f, pire %d", 2 + i, moyen, pire);
-        QVERIFY2(moyen < 2.0 && pire < 60,
+        QVERIFY2(moyen < 1.5 && pire < 24,
                  qPrintable(QStringLiteral("écart moyen %1, pire %2").arg(moyen).arg(pire)));
     }
     // La position du cadre est restée pour la prochaine fois.
