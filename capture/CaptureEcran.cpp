@@ -1,11 +1,14 @@
 #include "CaptureEcran.h"
 
 #include "Dialogues.h"
+#include "EtatCapture.h"
+#include "Passage.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 QString TitreCaptureImpossible() {
     return QStringLiteral("IMPOSSIBILITE");
@@ -55,4 +58,44 @@ QImage CaptureEcranX11::saisir(const QRect& zone) {
                   cible + (visible.x() - zone.x()));
     }
     return image;
+}
+
+double EchelleEcran(const QScreen* ecran) {
+    return ecran ? ecran->devicePixelRatio() : 1.0;
+}
+
+QSize TailleReelle(const QScreen* ecran) {
+    if (!ecran)
+        return {};
+    const QSize logique = ecran->geometry().size();
+    const double echelle = EchelleEcran(ecran);
+    return QSize(static_cast<int>(std::lround(logique.width() * echelle)),
+                 static_cast<int>(std::lround(logique.height() * echelle)));
+}
+
+QImage CaptureEcranX11::saisirEcran(QScreen* ecran) {
+    if (!ecran)
+        return {};
+    // Qt passe la géométrie de l'écran en pixels réels : la copie est celle du serveur, pixel
+    // pour pixel, sans rééchantillonnage.
+    const QRect g = ecran->geometry();
+    const QPixmap copie = ecran->grabWindow(0, g.x(), g.y(), g.width(), g.height());
+    if (copie.isNull())
+        return {};
+    QImage image = copie.toImage().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
+    if (image.size() != TailleReelle(ecran))
+        return {};
+    return image;
+}
+
+QScreen* EcranDuCadre(const EtatCapture& etat, int tpp) {
+    if (etat.TopDiapo != PositionAbsente && tpp > 0) {
+        // Le coin peut déborder un peu de l'écran : on cherche aussi un peu plus loin dedans.
+        const QPoint coin(etat.LeftDiapo / tpp, etat.TopDiapo / tpp);
+        for (const QPoint decalage : {QPoint(0, 0), QPoint(40, 40)})
+            if (QScreen* ecran = QGuiApplication::screenAt(coin + decalage))
+                return ecran;
+    }
+    return QGuiApplication::primaryScreen();
 }

@@ -116,10 +116,11 @@ void ModuleCapture::CliquerOption(int index) {
 }
 
 void ModuleCapture::Charger() {
-    // Taille de l'écran : twips puis pixels, comme l'ancien calcul.
+    // Taille de l'écran en pixels réels (ceux d'une capture) : twips puis pixels, comme
+    // l'ancien calcul.
     const int tpp = TwipsParPixel();
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    const QSize taille = ecran ? ecran->geometry().size() : QSize(1024, 768);
+    const QSize taille = ecran ? TailleReelle(ecran) : QSize(1024, 768);
     LargeurEcran = static_cast<int16_t>((taille.width() * tpp) / tpp);
     HauteurEcran = static_cast<int16_t>((taille.height() * tpp) / tpp);
     Etat.NumeroCapture = 0;
@@ -277,7 +278,8 @@ bool ModuleCapture::CapturerEcranEntier() {
     AttendreNbTops(1);
     if (!garde)
         return false;
-    Etat.Pic = m_ecran->saisir(QRect(0, 0, LargeurEcran, HauteurEcran));
+    // L'écran où le cadre a été laissé, en entier et en pixels réels.
+    Etat.Pic = m_ecran->saisirEcran(EcranDuCadre(Etat, TwipsParPixel()));
     const QString chemin = Chemin(QStringLiteral(".bmp"));
     QString echec;
     if (Etat.Pic.isNull())

@@ -237,12 +237,19 @@ void frmCapture::showEvent(QShowEvent* e) {
 
 void frmCapture::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int l = width();
-    const int h = height();
-    const QColor fonce = Inverser(BleuFonce, m_inverse);
-    const QColor clair = Inverser(BleuClair, m_inverse);
-    const QColor lisere = Inverser(Ambre, m_inverse);
-    const QColor texte = Inverser(Blanc, m_inverse);
+    PeindreCadre(p, rect(), m_inverse, TexteTaille(), RappelDansLaBande(), PoliceBande());
+}
+
+void frmCapture::PeindreCadre(QPainter& p, const QRect& cadre, bool inverse, const QString& taille,
+                              const QString& rappel, const QFont& police) {
+    p.save();
+    p.translate(cadre.topLeft());
+    const int l = cadre.width();
+    const int h = cadre.height();
+    const QColor fonce = Inverser(BleuFonce, inverse);
+    const QColor clair = Inverser(BleuClair, inverse);
+    const QColor lisere = Inverser(Ambre, inverse);
+    const QColor texte = Inverser(Blanc, inverse);
 
     // Bande de titre en dégradé, puis le bord de 3 pixels (foncé, liseré, foncé) tout autour
     // du trou, pour qu'il se voie sur un fond clair comme sur un fond sombre.
@@ -262,14 +269,15 @@ void frmCapture::paintEvent(QPaintEvent*) {
 
     // La taille de la zone à droite, le rappel des touches à gauche s'il tient en entier.
     p.setPen(texte);
-    const QRect bande = Bande();
-    QFont gras = PoliceBande();
+    const QRect bande(Bord + 6, 0, l - 2 * Bord - 12, BandeTitre - Bord);
+    QFont gras = police;
     gras.setBold(true);
     p.setFont(gras);
-    if (QFontMetrics(gras).horizontalAdvance(TexteTaille()) <= bande.width())
-        p.drawText(bande, Qt::AlignVCenter | Qt::AlignRight, TexteTaille());
-    p.setFont(PoliceBande());
-    p.drawText(bande, Qt::AlignVCenter | Qt::AlignLeft, RappelDansLaBande());
+    if (QFontMetrics(gras).horizontalAdvance(taille) <= bande.width())
+        p.drawText(bande, Qt::AlignVCenter | Qt::AlignRight, taille);
+    p.setFont(police);
+    p.drawText(bande, Qt::AlignVCenter | Qt::AlignLeft, rappel);
+    p.restore();
 }
 
 namespace {

@@ -12,6 +12,7 @@
 
 class CaptureEcran;
 class QLabel;
+class QPainter;
 
 class frmCapture : public QDialog {
     Q_OBJECT
@@ -44,6 +45,11 @@ public:
     static QRegion Forme(int largeur, int hauteur);
 
     void done(int resultat) override;
+
+    // La bande, les bords et leurs textes d'un cadre dont le rectangle extérieur est donné ;
+    // le trou reste tel qu'il est. Le cadre figé peint le même.
+    static void PeindreCadre(QPainter& p, const QRect& cadre, bool inverse, const QString& taille,
+                             const QString& rappel, const QFont& police);
 
     // Le rappel des touches écrit dans la bande de titre ; vide quand le cadre est trop étroit
     // et que la bulle sous le cadre le montre.

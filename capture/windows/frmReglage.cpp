@@ -1,11 +1,15 @@
 #include "frmReglage.h"
 
+#include "CaptureEcran.h"
 #include "DessinsCapture.h"
 #include "Dialogues.h"
 #include "Feuilles.h"
+#include "Twips.h"
 #include "frmCapture.h"
+#include "frmCaptureFigee.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,9 +176,27 @@ void frmReglage::Reapparaitre() {
 
 ResultatCadre frmReglage::MontrerCadre(EtatCapture& etat, CaptureEcran& ecran,
                                        const QString& dossier) {
-    frmCapture cadre(etat, ecran, dossier);
+    QScreen* ecranDuCadre = EcranDuCadre(etat, TwipsParPixel());
+    if (!CadreFigeNecessaire(ecranDuCadre)) {
+        frmCapture cadre(etat, ecran, dossier);
+        m_dialogues.executerModal(cadre);
+        return {cadre.CaptureFaite, cadre.Echec()};
+    }
+    // L'écran photographié une fois la fenêtre des réglages partie, puis montré figé.
+    QEventLoop attente;
+    QTimer::singleShot(DelaiAvantPhoto, &attente, &QEventLoop::quit);
+    attente.exec();
+    QImage fige = ecran.saisirEcran(ecranDuCadre);
+    if (fige.isNull())
+        return {false, TexteCaptureImpossible()};
+    frmCaptureFigee cadre(etat, std::move(fige), ecranDuCadre, dossier);
     m_dialogues.executerModal(cadre);
     return {cadre.CaptureFaite, cadre.Echec()};
+}
+
+bool frmReglage::CadreFigeNecessaire(const QScreen* ecran) {
+    // Le cadre transparent n'est exact qu'à un pixel réel par pixel du bureau.
+    return EchelleEcran(ecran) != 1.0;
 }
 
 void frmReglage::Cacher() {

@@ -13,6 +13,7 @@
 #include <QPoint>
 
 class Dialogues;
+class QScreen;
 
 class frmReglage : public QDialog, private FenetreReglage, private ControlesReglage {
     Q_OBJECT
@@ -27,6 +28,11 @@ public:
 
     // Ostrelle : toute fermeture de la fenêtre lève IndCapture de l'éditeur.
     void done(int resultat) override;
+
+    // Le cadre se pose sur une image figée de l'écran plutôt que d'être transparent.
+    static bool CadreFigeNecessaire(const QScreen* ecran);
+    // Le temps laissé à l'écran pour se redessiner sans la fenêtre avant la photo, en ms.
+    static constexpr int DelaiAvantPhoto = 150;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

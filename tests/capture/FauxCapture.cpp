@@ -31,6 +31,17 @@ bool FauxEcran::disponible(QString* raison) const {
     return possible;
 }
 
+QImage FauxEcran::saisirEcran(QScreen* ecran) {
+    ++ecransSaisis;
+    if (!possible || !ecran)
+        return {};
+    const QSize taille = TailleReelle(ecran);
+    QImage image = ImageMotif(taille.width(), taille.height());
+    if (decalageCouleur)
+        image.invertPixels();
+    return image;
+}
+
 QImage FauxEcran::saisir(const QRect& zone) {
     zones.append(zone);
     QImage image = ImageMotif(zone.width(), zone.height(), zone.topLeft());

@@ -30,6 +30,9 @@ public:
 
     bool disponible(QString* raison) const override;
     QImage saisir(const QRect& zone) override;
+    // L'écran entier en pixels réels, le motif compté depuis son coin.
+    QImage saisirEcran(QScreen* ecran) override;
+    int ecransSaisis = 0;
 };
 
 struct AppelConversion {

@@ -12,9 +12,16 @@
 
 class FenetreMotif : public QWidget {
 public:
-    FenetreMotif() : QWidget(nullptr, Qt::FramelessWindowHint) {
-        const QRect zone = QGuiApplication::primaryScreen()->geometry();
-        m_image = ImageMotif(zone.width(), zone.height());
+    // Le motif compté en pixels réels de l'écran, posé pixel pour pixel même sur un écran mis
+    // à l'échelle ; origine : le coin de cet écran en pixels réels du bureau.
+    explicit FenetreMotif(QScreen* ecran = QGuiApplication::primaryScreen(), QPoint origine = {})
+        : QWidget(nullptr, Qt::FramelessWindowHint) {
+        const QRect zone = ecran->geometry();
+        const double echelle = ecran->devicePixelRatio();
+        m_image =
+            ImageMotif(qRound(zone.width() * echelle), qRound(zone.height() * echelle), origine);
+        m_image.setDevicePixelRatio(echelle);
+        setScreen(ecran);
         setGeometry(zone);
     }
 

@@ -152,8 +152,7 @@ void TestConversion::ecranEntier() {
     QCOMPARE(m.icone, Icone::Aucune);
     QCOMPARE(m.boutons, Boutons::OK);
     QVERIFY(b.dialogues.fenetresVues.isEmpty());
-    QCOMPARE(b.ecran.zones,
-             QList<QRect>({QRect(0, 0, f.Module().LargeurEcran, f.Module().HauteurEcran)}));
+    QCOMPARE(b.ecran.ecransSaisis, 1);
     QCOMPARE(LireBMP(b.fichier(1, ".bmp")),
              ImageMotif(f.Module().LargeurEcran, f.Module().HauteurEcran));
     QVERIFY(cacheePendantLaCopie);

@@ -370,7 +370,7 @@ void TestModule::ecranEntier() {
     connect(minuterie, &QTimer::timeout, [&] {
         if (m.NbTops == 1) {
             cacheeAuPremierTop = !b.fenetre.visible;
-            zonesAuPremierTop = b.ecran.zones.size();
+            zonesAuPremierTop = b.ecran.ecransSaisis;
         }
     });
     m.Capturer();
@@ -383,7 +383,9 @@ void TestModule::ecranEntier() {
     QCOMPARE(b.fenetre.journal, QStringList({"Escamoter", "Reapparaitre"}));
     QVERIFY(cacheeAuPremierTop);
     QCOMPARE(zonesAuPremierTop, 0);
-    QCOMPARE(b.ecran.zones, QList<QRect>({QRect(0, 0, m.LargeurEcran, m.HauteurEcran)}));
+    // L'écran entier d'un coup, en pixels réels.
+    QCOMPARE(b.ecran.ecransSaisis, 1);
+    QVERIFY(b.ecran.zones.isEmpty());
     QCOMPARE(LireBMP(b.fichier(1, ".bmp")), ImageMotif(m.LargeurEcran, m.HauteurEcran));
     QCOMPARE(m.Etat.Pic.size(), QSize(m.LargeurEcran, m.HauteurEcran));
     QCOMPARE(m.NbTops, int16_t(2));
