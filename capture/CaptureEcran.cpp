@@ -99,3 +99,7 @@ QScreen* EcranDuCadre(const EtatCapture& etat, int tpp) {
     }
     return QGuiApplication::primaryScreen();
 }
+
+QString CaptureEcran::raisonEchec() const {
+    return TexteCaptureImpossible();
+}

@@ -20,6 +20,8 @@ public:
     // Tout un écran en pixels réels, même sur un bureau mis à l'échelle : l'image fait la
     // taille de l'écran multipliée par son échelle. Image nulle en cas d'échec.
     virtual QImage saisirEcran(QScreen* ecran) = 0;
+    // Pourquoi la dernière copie n'a pas pu se faire, pour le message.
+    virtual QString raisonEchec() const;
 };
 
 // Titre et texte du refus, pour les messages.

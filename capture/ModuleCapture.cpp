@@ -1,5 +1,7 @@
 #include "ModuleCapture.h"
 
+#include "CapturePortail.h"
+
 #include "CaptureEcran.h"
 #include "Convertisseur.h"
 #include "CouleursCapture.h"
@@ -36,7 +38,7 @@ ModuleCapture::ModuleCapture(OptionsCapture options, Dialogues& dialogues, Fenet
         m_options.dossier = QStringLiteral(".");
     m_ecran = m_options.captureEcran;
     if (!m_ecran) {
-        m_ecranPropre = std::make_unique<CaptureEcranX11>();
+        m_ecranPropre = CaptureEcranDeLaSession();
         m_ecran = m_ecranPropre.get();
     }
     m_convertisseur = m_options.convertisseur;
@@ -283,7 +285,7 @@ bool ModuleCapture::CapturerEcranEntier() {
     const QString chemin = Chemin(QStringLiteral(".bmp"));
     QString echec;
     if (Etat.Pic.isNull())
-        echec = TexteCaptureImpossible();
+        echec = m_ecran->raisonEchec();
     else if (!EnregistrerBMP(Etat.Pic, chemin))
         echec = TexteEcritureImpossible(chemin);
     AttendreNbTops(2);

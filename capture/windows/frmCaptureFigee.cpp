@@ -1,6 +1,7 @@
 #include "frmCaptureFigee.h"
 
 #include "CaptureEcran.h"
+#include "CapturePortail.h"
 #include "Feuilles.h"
 #include "FichiersCapture.h"
 #include "Passage.h"
@@ -44,6 +45,9 @@ frmCaptureFigee::frmCaptureFigee(EtatCapture& etat, QImage fige, QScreen* ecran,
         setScreen(ecran);
         setGeometry(ecran->geometry());
     }
+    // Wayland ne laisse pas une fenêtre se placer : elle demande le plein écran.
+    if (SessionWayland())
+        setWindowState(Qt::WindowFullScreen);
     // L'image se pose pixel pour pixel, quelle que soit l'échelle de l'écran.
     m_fige.setDevicePixelRatio(ecran ? double(m_fige.width()) / ecran->geometry().width() : 1.0);
     Noter();

@@ -1,6 +1,7 @@
 #include "frmReglage.h"
 
 #include "CaptureEcran.h"
+#include "CapturePortail.h"
 #include "DessinsCapture.h"
 #include "Dialogues.h"
 #include "Feuilles.h"
@@ -188,15 +189,16 @@ ResultatCadre frmReglage::MontrerCadre(EtatCapture& etat, CaptureEcran& ecran,
     attente.exec();
     QImage fige = ecran.saisirEcran(ecranDuCadre);
     if (fige.isNull())
-        return {false, TexteCaptureImpossible()};
+        return {false, ecran.raisonEchec()};
     frmCaptureFigee cadre(etat, std::move(fige), ecranDuCadre, dossier);
     m_dialogues.executerModal(cadre);
     return {cadre.CaptureFaite, cadre.Echec()};
 }
 
 bool frmReglage::CadreFigeNecessaire(const QScreen* ecran) {
-    // Le cadre transparent n'est exact qu'à un pixel réel par pixel du bureau.
-    return EchelleEcran(ecran) != 1.0;
+    // Le cadre transparent n'est exact qu'à un pixel réel par pixel du bureau, et Wayland ne
+    // laisse ni placer une fenêtre ni lire l'écran à travers elle.
+    return SessionWayland() || EchelleEcran(ecran) != 1.0;
 }
 
 void frmReglage::Cacher() {

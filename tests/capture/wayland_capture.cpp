@@ -1,0 +1,156 @@
+// La capture sous Wayland, dans un vrai bureau sans écran (scripts/session-wayland) : le motif
+// en plein écran, la photo demandée au portail du bureau, le cadre sur l'écran figé déplacé au
+// clavier, Entrée ; le BMP est le motif sous le trou au pixel près, à l'échelle 1 comme à 2.
+// Un portail qui refuse donne un message clair et aucun fichier.
+
+#include "BancCapture.h"
+#include "CadreFige.h"
+#include "CapturePortail.h"
+#include "FenetreMotif.h"
+#include "Passage.h"
+#include "Twips.h"
+#include "frmCaptureFigee.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QScreen>
+#include <cmath>
+
+namespace {
+
+// Un portail qui refuse toute photo, comme un bureau dont l'utilisateur a dit non ; il vit sur
+// une connexion à lui, sous un autre nom que le vrai.
+class PortailQuiRefuse : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    static inline const QString Nom = QStringLiteral("org.ostrelle.PortailQuiRefuse");
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "refus");
+    int demandes = 0;
+
+    bool Ouvrir() {
+        return bus.registerService(Nom) &&
+               bus.registerObject("/org/freedesktop/portal/desktop", this,
+                                  QDBusConnection::ExportAllSlots);
+    }
+
+public slots:
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap& options,
+                               const QDBusMessage& appel) {
+        ++demandes;
+        QString expediteur = appel.service().mid(1);
+        expediteur.replace('.', '_');
+        const QString chemin = "/org/freedesktop/portal/desktop/request/" + expediteur + "/" +
+                               options.value("handle_token").toString();
+        QDBusMessage reponse =
+            QDBusMessage::createSignal(chemin, "org.freedesktop.portal.Request", "Response");
+        reponse << 1u << QVariantMap();
+        bus.send(reponse);
+        return QDBusObjectPath(chemin);
+    }
+};
+
+// Le motif en plein écran, attendu jusqu'à ce que le bureau l'ait vraiment posé : Qt peint d'abord
+// une fenêtre de 640 x 480, avant que le bureau ne lui donne l'écran.
+void MontrerMotif(FenetreMotif& motif) {
+    motif.showFullScreen();
+    QVERIFY(QTest::qWaitForWindowExposed(&motif));
+    QTRY_COMPARE(motif.size(), motif.screen()->geometry().size());
+    QTest::qWait(300);
+}
+
+} // namespace
+
+class TestWayland : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void photoDuPortailExacte();
+    void cadreFigeAuClavier();
+    void refusDuBureau();
+
+private:
+    std::unique_ptr<FenetreMotif> m_motif;
+    double m_echelle = 1;
+};
+
+void TestWayland::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(SessionWayland());
+    m_echelle = QGuiApplication::primaryScreen()->devicePixelRatio();
+    QCOMPARE(m_echelle, qEnvironmentVariable("ECHELLE_ATTENDUE", "1").toDouble());
+    m_motif = std::make_unique<FenetreMotif>();
+    MontrerMotif(*m_motif);
+}
+
+// Le portail rend l'écran en pixels réels, identique au motif.
+void TestWayland::photoDuPortailExacte() {
+    CaptureEcranPortail portail;
+    QString raison;
+    QVERIFY2(portail.disponible(&raison), qPrintable(raison));
+    const QImage image = portail.saisirEcran(QGuiApplication::primaryScreen());
+    QVERIFY2(!image.isNull(), qPrintable(portail.raisonEchec()));
+    QCOMPARE(image.size(), QSize(1920, 1080));
+    QCOMPARE(image, ImageMotif(1920, 1080));
+}
+
+// Le cadre sur la photo, poussé au clavier ; Entrée enregistre les pixels sous le trou.
+void TestWayland::cadreFigeAuClavier() {
+    QTemporaryDir d;
+    CaptureEcranPortail portail;
+    QScreen* ecran = QGuiApplication::primaryScreen();
+    const int tpp = TwipsParPixel();
+    EtatCapture e;
+    e.LargeurDiapo = 400;
+    e.HauteurDiapo = 250;
+    e.LeftDiapo = 100 * tpp;
+    e.TopDiapo = 80 * tpp;
+    e.NumeroCapture = 2;
+    frmCaptureFigee cadre(e, portail.saisirEcran(ecran), ecran, d.path());
+    cadre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cadre));
+    const QPoint attendu(std::lround(100 * m_echelle) + std::lround(frmCapture::Bord * m_echelle),
+                         std::lround(80 * m_echelle) +
+                             std::lround(frmCapture::BandeTitre * m_echelle));
+    QCOMPARE(cadre.Cadre().Trou(), QRect(attendu, QSize(400, 250)));
+    QTest::keyClick(&cadre, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(&cadre, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(&cadre, Qt::Key_Left);
+    QTest::keyClick(&cadre, Qt::Key_Return);
+    QVERIFY(cadre.CaptureFaite);
+    const QImage bmp = LireBMP(NomCapture(d.path(), 2, ".bmp"));
+    QCOMPARE(bmp, ImageMotif(400, 250, attendu + QPoint(9, 10)));
+    // La position revient à « Passage » : la prochaine capture s'ouvre où celle-ci a fini.
+    CadreFige relu(QSize(1920, 1080), QSize(400, 250), m_echelle, {}, tpp, frmCapture::Bord,
+                   frmCapture::BandeTitre);
+    relu.PlacerTwips(e.LeftDiapo, e.TopDiapo);
+    QCOMPARE(relu.Trou().topLeft(), attendu + QPoint(9, 10));
+}
+
+// Le bureau refuse : la fenêtre des réglages le dit en français, aucun fichier n'est écrit.
+void TestWayland::refusDuBureau() {
+    PortailQuiRefuse refus;
+    QVERIFY(refus.Ouvrir());
+    CaptureEcranPortail portail(5000, PortailQuiRefuse::Nom);
+    BancCapture b;
+    // La fenêtre des réglages, avec le portail qui refuse à la place du vrai.
+    OptionsCapture o = OptionsCapture::Kestrane(b.dossier);
+    o.terminer = [] {};
+    o.captureEcran = &portail;
+    o.convertisseur = &b.convertisseur;
+    frmReglage f(o, b.dialogues);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.findChild<QAbstractButton*>("Command1_0")->click();
+    QCOMPARE(refus.demandes, 1);
+    QVERIFY(!b.dialogues.messages.isEmpty());
+    QVERIFY2(b.dialogues.dernier().texte.startsWith("Le bureau a refusé la capture d'écran."),
+             qPrintable(b.dialogues.dernier().texte));
+    QVERIFY(!b.existe(1, ".bmp"));
+    QVERIFY(!b.existe(1, ".jpg"));
+    QVERIFY(b.convertisseur.appels.isEmpty());
+}
+
+QTEST_MAIN(TestWayland)
+#include "wayland_capture.moc"
