@@ -32,7 +32,7 @@ public:
     // Le cadre se pose sur une image figée de l'écran plutôt que d'être transparent.
     static bool CadreFigeNecessaire(const QScreen* ecran);
     // Le temps laissé à l'écran pour se redessiner sans la fenêtre avant la photo, en ms.
-    static constexpr int DelaiAvantPhoto = 150;
+    static constexpr int DelaiAvantPhoto = 80;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
