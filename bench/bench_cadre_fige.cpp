@@ -70,13 +70,15 @@ int main(int argc, char** argv) {
         wayland ? QStringList{dossier.filePath("ref.png")}
                 : QStringList{"-window", "root", dossier.filePath("ref.png")};
 
-    std::vector<double> affiche, jpeg, ref;
+    std::vector<double> affiche, photo, jpeg, ref;
     for (int t = 0; t < tours; ++t) {
         // Du bouton au cadre peint : ce que fait la fenêtre des réglages, attente comprise.
         QElapsedTimer chrono;
         chrono.start();
-        Attendre(frmReglage::DelaiAvantPhoto);
+        Attendre(frmReglage::DelaiAvantPhoto());
+        const qint64 avantPhoto = chrono.nsecsElapsed();
         QImage fige = copie->saisirEcran(ecran);
+        photo.push_back((chrono.nsecsElapsed() - avantPhoto) / 1e6);
         if (fige.isNull()) {
             std::printf("bench_cadre_fige : photo impossible (%s).\n",
                         qPrintable(copie->raisonEchec()));
@@ -121,7 +123,8 @@ int main(int argc, char** argv) {
                 wayland ? "Wayland (portail)" : "X11", reel.width(), reel.height(),
                 ecran->devicePixelRatio(), tours);
     std::printf("  bouton → cadre affiché      médiane %7.1f ms (dont %d ms d'attente)\n",
-                Mediane(affiche), frmReglage::DelaiAvantPhoto);
+                Mediane(affiche), frmReglage::DelaiAvantPhoto());
+    std::printf("    dont la photo de l'écran    médiane %7.1f ms\n", Mediane(photo));
     std::printf("  Entrée → JPEG écrit         médiane %7.1f ms\n", Mediane(jpeg));
     std::printf("  %-6s (photo en PNG)       médiane %7.1f ms\n", qPrintable(reference),
                 Mediane(ref));

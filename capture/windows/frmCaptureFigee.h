@@ -25,6 +25,8 @@ public:
     QString Echec() const { return m_echec; }
     int16_t NbFlash() const { return m_nbFlash; }
     const CadreFige& Cadre() const { return m_cadre; }
+    // La photo de l'écran sur laquelle le cadre est posé.
+    const QImage& Fige() const { return m_fige; }
 
     // Copie sous le trou et enregistrement du BMP, sans clignotement ni fermeture.
     bool SaisirZone();

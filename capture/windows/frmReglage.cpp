@@ -185,7 +185,7 @@ ResultatCadre frmReglage::MontrerCadre(EtatCapture& etat, CaptureEcran& ecran,
     }
     // L'écran photographié une fois la fenêtre des réglages partie, puis montré figé.
     QEventLoop attente;
-    QTimer::singleShot(DelaiAvantPhoto, &attente, &QEventLoop::quit);
+    QTimer::singleShot(DelaiAvantPhoto(), &attente, &QEventLoop::quit);
     attente.exec();
     QImage fige = ecran.saisirEcran(ecranDuCadre);
     if (fige.isNull())
@@ -193,6 +193,10 @@ ResultatCadre frmReglage::MontrerCadre(EtatCapture& etat, CaptureEcran& ecran,
     frmCaptureFigee cadre(etat, std::move(fige), ecranDuCadre, dossier);
     m_dialogues.executerModal(cadre);
     return {cadre.CaptureFaite, cadre.Echec()};
+}
+
+int frmReglage::DelaiAvantPhoto() {
+    return SessionWayland() ? 20 : 80;
 }
 
 bool frmReglage::CadreFigeNecessaire(const QScreen* ecran) {

@@ -31,8 +31,10 @@ public:
 
     // Le cadre se pose sur une image figée de l'écran plutôt que d'être transparent.
     static bool CadreFigeNecessaire(const QScreen* ecran);
-    // Le temps laissé à l'écran pour se redessiner sans la fenêtre avant la photo, en ms.
-    static constexpr int DelaiAvantPhoto = 80;
+    // Le temps laissé à l'écran pour se redessiner sans la fenêtre avant la photo, en ms : sous
+    // X11 les autres fenêtres se repeignent elles-mêmes ; sous Wayland le bureau recompose
+    // l'écran bien avant que la photo demandée au portail ne soit prise.
+    static int DelaiAvantPhoto();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

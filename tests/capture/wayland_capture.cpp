@@ -68,6 +68,8 @@ private slots:
     void initTestCase();
     void photoDuPortailExacte();
     void cadreFigeAuClavier();
+    void parLaFenetreDesReglages_data();
+    void parLaFenetreDesReglages();
     void refusDuBureau();
 
 private:
@@ -126,6 +128,50 @@ void TestWayland::cadreFigeAuClavier() {
                    frmCapture::BandeTitre);
     relu.PlacerTwips(e.LeftDiapo, e.TopDiapo);
     QCOMPARE(relu.Trou().topLeft(), attendu + QPoint(9, 10));
+}
+
+// Par la vraie fenêtre des réglages, de Kestrane comme d'Ostrelle : elle s'efface, la photo est
+// prise sans elle (l'écran entier est le motif), le cadre figé s'ouvre à sa taille.
+void TestWayland::parLaFenetreDesReglages_data() {
+    QTest::addColumn<bool>("ostrelle");
+    QTest::newRow("Kestrane") << false;
+    QTest::newRow("Ostrelle") << true;
+}
+
+void TestWayland::parLaFenetreDesReglages() {
+    QFETCH(bool, ostrelle);
+    CaptureEcranPortail portail;
+    BancCapture b;
+    EcrirePassage(b.dossier + "/Passage", 320, 200, 500 * TwipsParPixel(), 300 * TwipsParPixel());
+    OptionsCapture o = ostrelle ? OptionsCapture::Ostrelle(
+                                      b.dossier, [] {}, [] {})
+                                : OptionsCapture::Kestrane(b.dossier);
+    o.terminer = [] {};
+    o.captureEcran = &portail;
+    o.convertisseur = &b.convertisseur;
+    frmReglage f(o, b.dialogues);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTest::qWait(300);
+    QImage fige;
+    QRect trou;
+    b.dialogues.fenetres.push_back([&](QDialog& d) {
+        auto& cadre = static_cast<frmCaptureFigee&>(d);
+        fige = cadre.Fige();
+        fige.setDevicePixelRatio(1.0); // montrée à l'échelle de l'écran, comparée pixel pour pixel
+        QTest::keyClick(&cadre, Qt::Key_Up, Qt::ControlModifier);
+        trou = cadre.Cadre().Trou();
+        cadre.SaisirZone();
+        cadre.accept();
+        return int(QDialog::Accepted);
+    });
+    f.findChild<QAbstractButton*>("Command1_0")->click();
+    QVERIFY(b.dialogues.fenetres.empty());
+    QCOMPARE(fige, ImageMotif(1920, 1080));
+    QCOMPARE(trou.size(), QSize(320, 200));
+    QCOMPARE(LireBMP(b.fichier(1, ".bmp")), ImageMotif(320, 200, trou.topLeft()));
+    QCOMPARE(b.convertisseur.appels.size(), 1);
+    QTRY_VERIFY(f.isVisible()); // la fenêtre des réglages revient
 }
 
 // Le bureau refuse : la fenêtre des réglages le dit en français, aucun fichier n'est écrit.
