@@ -196,6 +196,18 @@ void TestWayland::refusDuBureau() {
     QVERIFY(!b.existe(1, ".bmp"));
     QVERIFY(!b.existe(1, ".jpg"));
     QVERIFY(b.convertisseur.appels.isEmpty());
+
+    // Pas de portail du tout : la capture est refusée d'emblée, en le disant.
+    CaptureEcranPortail absent(5000, QStringLiteral("org.ostrelle.PortailAbsent"));
+    o.captureEcran = &absent;
+    frmReglage g(o, b.dialogues);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    g.findChild<QAbstractButton*>("Command1_0")->click();
+    QCOMPARE(b.dialogues.dernier().titre, QString("IMPOSSIBILITE"));
+    QVERIFY2(b.dialogues.dernier().texte.contains("xdg-desktop-portal"),
+             qPrintable(b.dialogues.dernier().texte));
+    QVERIFY(!b.existe(1, ".bmp"));
 }
 
 QTEST_MAIN(TestWayland)
