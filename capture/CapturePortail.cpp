@@ -173,7 +173,8 @@ QImage CaptureEcranPortail::saisirEcran(QScreen* ecran) {
 }
 
 QImage CaptureEcranPortail::saisir(const QRect& zone) {
-    // Sous Wayland le cadre est toujours figé : cette voie ne sert qu'aux appels directs.
+    // Sous Wayland le cadre est toujours figé : cette voie ne sert qu'aux appels directs. La zone
+    // est en pixels du bureau, l'image rendue en pixels réels (zone multipliée par l'échelle).
     QScreen* ecran = QGuiApplication::screenAt(zone.center());
     if (!ecran)
         ecran = QGuiApplication::primaryScreen();
@@ -181,9 +182,9 @@ QImage CaptureEcranPortail::saisir(const QRect& zone) {
     if (image.isNull())
         return {};
     const double echelle = double(image.width()) / ecran->geometry().width();
-    return image.copy(QRect(qRound((zone.x() - ecran->geometry().x()) * echelle),
-                            qRound((zone.y() - ecran->geometry().y()) * echelle), zone.width(),
-                            zone.height()));
+    const QPoint coin = zone.topLeft() - ecran->geometry().topLeft();
+    return image.copy(QRect(qRound(coin.x() * echelle), qRound(coin.y() * echelle),
+                            qRound(zone.width() * echelle), qRound(zone.height() * echelle)));
 }
 
 #include "CapturePortail.moc"

@@ -71,6 +71,7 @@ private slots:
     void parLaFenetreDesReglages_data();
     void parLaFenetreDesReglages();
     void refusDuBureau();
+    void cadreSurLeSecondEcran();
 
 private:
     std::unique_ptr<FenetreMotif> m_motif;
@@ -210,5 +211,51 @@ void TestWayland::refusDuBureau() {
     QVERIFY(!b.existe(1, ".bmp"));
 }
 
-QTEST_MAIN(TestWayland)
+// Deux écrans côte à côte, le second à 200 % et peint du motif par le bureau lui-même (son fond,
+// --fond de la session) : le cadre laissé sur le second y revient, la photo est celle de cet
+// écran en pixels réels, la capture son motif sous le trou.
+void TestWayland::cadreSurLeSecondEcran() {
+    if (QGuiApplication::screens().size() < 2)
+        QSKIP("un seul écran dans cette session (scripts/session-wayland --second-ecran)");
+    QScreen* second = QGuiApplication::screens().at(1);
+    QCOMPARE(second->devicePixelRatio(), 2.0);
+    CaptureEcranPortail portail;
+    BancCapture b;
+    const QPoint coin = second->geometry().topLeft() + QPoint(100, 50);
+    EcrirePassage(b.dossier + "/Passage", 300, 200, coin.x() * TwipsParPixel(),
+                  coin.y() * TwipsParPixel());
+    OptionsCapture o = OptionsCapture::Kestrane(b.dossier);
+    o.terminer = [] {};
+    o.captureEcran = &portail;
+    o.convertisseur = &b.convertisseur;
+    frmReglage f(o, b.dialogues);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QImage fige;
+    QRect trou;
+    b.dialogues.fenetres.push_back([&](QDialog& d) {
+        auto& cadre = static_cast<frmCaptureFigee&>(d);
+        fige = cadre.Fige();
+        fige.setDevicePixelRatio(1.0);
+        trou = cadre.Cadre().Trou();
+        cadre.SaisirZone();
+        cadre.accept();
+        return int(QDialog::Accepted);
+    });
+    f.findChild<QAbstractButton*>("Command1_0")->click();
+    QCOMPARE(fige.size(), TailleReelle(second));
+    QCOMPARE(fige, ImageMotif(fige.width(), fige.height()));
+    QCOMPARE(trou, QRect(QPoint(100 * 2 + 6, 50 * 2 + 58), QSize(300, 200)));
+    QCOMPARE(LireBMP(b.fichier(1, ".bmp")), ImageMotif(300, 200, trou.topLeft()));
+}
+
+// « --ecrire-motif FICHIER L H » écrit le motif en PNG, pour le fond du second écran.
+int main(int argc, char** argv) {
+    if (argc == 5 && qstrcmp(argv[1], "--ecrire-motif") == 0)
+        return ImageMotif(atoi(argv[3]), atoi(argv[4])).save(QString::fromLocal8Bit(argv[2])) ? 0
+                                                                                              : 1;
+    QApplication application(argc, argv);
+    TestWayland essai;
+    return QTest::qExec(&essai, argc, argv);
+}
 #include "wayland_capture.moc"
