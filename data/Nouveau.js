@@ -25,6 +25,9 @@ document.getElementById("Titre").innerHTML="Mon diaporama";
   PreparerCommandes();
   MajCommandes();
   Precharger(1);
+  // L'adresse de la page dit quelle diapo montrer : un lien vers une diapo, un rechargement.
+  AllerALAdresse();
+  window.addEventListener("hashchange", AllerALAdresse);
 }
 
 // Utilitaires
@@ -66,6 +69,7 @@ function Afficher(i) {
   if (i > NBSprite) i = NBSprite;
   if (i == Courante) return;
   Courante = i;
+  NoterAdresse(i);
   document.getElementById("diapo").src = RepImage + i + TypeImage[i];
   document.getElementById("InfoDiaporama").innerHTML = (i + 1) + " / " + (NBSprite + 1);
   document.getElementById("InfoTexte").innerHTML = Info[i];
@@ -75,6 +79,33 @@ function Afficher(i) {
   JouerSon();
   // Un pas a la main relance le compte a rebours de la lecture automatique.
   if (Minuterie != null) PlanifierSuivante();
+}
+
+// Adresse d'une diapo
+// ------------------
+
+// « #3 » : la troisieme diapo, comptee comme le compteur de la page. Un numero faux ou hors du
+// diaporama vaut la premiere.
+function NumeroDeLAdresse() {
+  var m = /^#(\d{1,4})$/.exec(window.location.hash);
+  var n = m ? parseInt(m[1], 10) : 0;
+  return n >= 1 && n <= NBSprite + 1 ? n - 1 : 0;
+}
+
+function AllerALAdresse() {
+  if (NBSprite < 0) return;
+  Afficher(NumeroDeLAdresse());
+  NoterAdresse(Courante);
+}
+
+// L'adresse suit la diapo montree sans ajouter une page a l'historique par diapo.
+function NoterAdresse(i) {
+  var voulue = "#" + (i + 1);
+  if (window.location.hash == voulue) return;
+  try {
+    window.history.replaceState(window.history.state, "", voulue);
+  } catch (e) {
+  }
 }
 
 function Premiere() { Afficher(0); }
@@ -177,7 +208,8 @@ function MajLecture() {
 
 // Pas de son avant un geste de l'utilisateur : les navigateurs le refusent et c'est poli.
 var Interaction = false;
-var SonCoupe = LireReglage("ostrelle.son") == "coupe";
+// Le carillon se tait tant que le visiteur ne l'a pas demande ; son choix est garde.
+var SonCoupe = LireReglage("ostrelle.son") != "actif";
 
 function NoterInteraction() {
   Interaction = true;

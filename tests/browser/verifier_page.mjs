@@ -195,30 +195,61 @@ async function lecturesSon(page) {
   return page.evaluate(() => window.__lecturesSon.length);
 }
 
-// Pas de son sans geste de l'utilisateur ; ensuite un son par changement, sauf son coupé, et
-// le choix survit au rechargement.
+// Le carillon se tait tant que le visiteur ne l'a pas demandé, jamais avant un geste ; ensuite
+// un son par changement, jusqu'à ce qu'il le coupe ; le choix survit au rechargement.
 async function verifierSon(page) {
   const ici = 'son';
   await page.evaluate(() => { Suivante(); Premiere(); });
   egal(await lecturesSon(page), 0, `${ici} : joué sans geste de l'utilisateur`);
   await bouton(page, 'Diapo suivante').click();
   await verifierDiapo(page, 1, ici);
+  egal(await lecturesSon(page), 0, `${ici} : joué alors que le visiteur ne l'a pas demandé`);
+  await bouton(page, 'Activer le son').click();
+  egal(await page.evaluate(() => localStorage.getItem('ostrelle.son')), 'actif', `${ici} : choix mémorisé`);
+  await bouton(page, 'Diapo précédente').click();
+  await verifierDiapo(page, 0, ici);
   const lectures = await page.evaluate(() => window.__lecturesSon);
   verifier(lectures.length === 1 && lectures[0].endsWith('/sohifrm2.wav'),
     `${ici} : un son sohifrm2.wav attendu au changement, joués : ${JSON.stringify(lectures)}`);
-  await bouton(page, 'Couper le son').click();
-  await page.keyboard.press('Home');
-  await verifierDiapo(page, 0, ici);
-  egal(await lecturesSon(page), 1, `${ici} : joué alors qu'il est coupé`);
-  egal(await page.evaluate(() => localStorage.getItem('ostrelle.son')), 'coupe', `${ici} : choix mémorisé`);
   await page.reload({ waitUntil: 'load' });
-  await verifierDiapo(page, 0, `${ici} (rechargée)`);
-  verifier(await bouton(page, 'Activer le son').isVisible(), `${ici} : son coupé oublié au rechargement`);
-  await bouton(page, 'Activer le son').click();
-  await bouton(page, 'Diapo suivante').click();
-  egal(await lecturesSon(page), 1, `${ici} : son rétabli`);
+  verifier(await bouton(page, 'Couper le son').isVisible(), `${ici} : son demandé oublié au rechargement`);
+  await bouton(page, 'Couper le son').click();
+  await page.keyboard.press('End');
+  egal(await lecturesSon(page), 0, `${ici} : joué alors qu'il est coupé`);
+  egal(await page.evaluate(() => localStorage.getItem('ostrelle.son')), 'coupe', `${ici} : son coupé mémorisé`);
   await bouton(page, 'Première diapo').click();
   await verifierDiapo(page, 0, ici);
+}
+
+// L'adresse porte la diapo montrée : « #k » ouvre la k-ième, un numéro faux ou hors du
+// diaporama ouvre la première, le rechargement reste sur la diapo, et changer de diapo n'ajoute
+// rien à l'historique.
+async function verifierAdresse(navigateur) {
+  const ici = 'adresse';
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1280, height: 800 } });
+  const page = await contexte.newPage();
+  page.setDefaultTimeout(5000);
+  const journal = { erreurs: [], requetes: [], horsFichier: contexte.horsFichier };
+  surveiller(page, journal);
+  const k = Math.min(5, n);
+  for (const [fin, voulue] of [['#1', 0], [`#${k}`, k - 1], ['#999', 0], ['#abc', 0], ['#0', 0]]) {
+    await page.goto('about:blank');
+    await page.goto(adresse + fin, { waitUntil: 'load' });
+    await verifierDiapo(page, voulue, `${ici} ${fin}`);
+    egal(await page.evaluate(() => location.hash), `#${voulue + 1}`, `${ici} ${fin} : adresse rectifiée`);
+  }
+  const avant = await page.evaluate(() => history.length);
+  const pas = Math.min(3, n - 1);
+  for (let i = 0; i < pas; i++) await bouton(page, 'Diapo suivante').click();
+  egal(await page.evaluate(() => location.hash), `#${pas + 1}`, `${ici} : l'adresse suit la diapo`);
+  egal(await page.evaluate(() => history.length), avant, `${ici} : une entrée d'historique par diapo`);
+  await page.reload({ waitUntil: 'load' });
+  await verifierDiapo(page, pas, `${ici} (rechargée)`);
+  // Une adresse changée à la main, page ouverte : la diapo suit.
+  await page.evaluate(() => { location.hash = '#1'; });
+  verifier(await attendreCompteur(page, `1 / ${n}`), `${ici} : adresse changée à la main ignorée`);
+  await contexte.close();
+  return journal;
 }
 
 async function verifierLecture(page) {
@@ -492,7 +523,8 @@ const navigateur = await chromium.launch({
 try {
   const parcours = n === 0
     ? [['diaporama vide', verifierVide]]
-    : [['parcours', verifierParcours], ['téléphone', verifierTelephone], ['grand écran', verifierGrandEcran]];
+    : [['parcours', verifierParcours], ['adresse', verifierAdresse], ['téléphone', verifierTelephone],
+      ['grand écran', verifierGrandEcran]];
   for (const [ici, fonction] of parcours) {
     const journal = await fonction(navigateur);
     bilanJournal(journal, ici);
