@@ -20,6 +20,8 @@ document.getElementById("Titre").innerHTML="Mon diaporama";
   if (texteTitre) document.title = texteTitre;
   else (titre.closest("header") || titre).hidden = true;
   if (NBSprite < 0) MontrerDiaporamaVide();
+  // Le commentaire de la nouvelle diapo est lu par les lecteurs d'ecran, comme le compteur.
+  Element("InfoTexte").setAttribute("aria-live", "polite");
   Element("diapo").addEventListener("load", ImageChargee);
   Element("diapo").addEventListener("error", ImageAbsente);
   PreparerCommandes();
@@ -108,6 +110,15 @@ function NoterAdresse(i) {
   }
 }
 
+// Le texte de remplacement de l'image : celui de son commentaire, sinon sa place.
+function DecrireImage(i) {
+  var lecteur = document.createElement("div");
+  // Un saut de ligne ou un paragraphe du commentaire separe deux mots.
+  lecteur.innerHTML = (Info[i] || "").replace(/<br\s*\/?>|<\/(p|div|li)>/gi, " ");
+  var texte = (lecteur.textContent || "").replace(/\s+/g, " ").trim();
+  Element("diapo").alt = texte || "Diapositive " + (i + 1) + " sur " + (NBSprite + 1);
+}
+
 function Premiere() { Afficher(0); }
 function Precedente() { Afficher(Courante - 1); }
 function Suivante() { Afficher(Courante + 1); }
@@ -130,7 +141,7 @@ function MajCommandes() {
   Griser("cmdSuivante", vide || Courante >= NBSprite);
   Griser("cmdDerniere", vide || Courante >= NBSprite);
   Griser("cmdLecture", NBSprite < 1);
-  if (!vide) Element("diapo").alt = "Diapositive " + (Courante + 1) + " sur " + (NBSprite + 1);
+  if (!vide) DecrireImage(Courante);
 }
 
 function Griser(id, grise) {
@@ -300,6 +311,7 @@ function ToucheClavier(e) {
   else if (touche == "ArrowRight" || touche == "Right") Suivante();
   else if (touche == "Home") Premiere();
   else if (touche == "End") Derniere();
+  else if ((touche == "f" || touche == "F") && PleinEcranPossible()) BasculerPleinEcran();
   else return;
   e.preventDefault();
 }

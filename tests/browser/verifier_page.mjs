@@ -123,6 +123,13 @@ async function verifierDiapo(page, i, contexte) {
   egal(e.lignes, d.lignes, `${ici} : commentaire`);
   if (d.gras) egal(e.gras, d.gras, `${ici} : texte en gras`);
   if (d.couleur) egal(e.couleur, d.couleur.toUpperCase(), `${ici} : couleur du texte`);
+  // Le texte de remplacement de l'image est celui du commentaire, sinon sa place ; le
+  // commentaire est annoncé aux lecteurs d'écran.
+  const alt = await page.evaluate(() => document.getElementById('diapo').alt);
+  const texte = d.lignes.join(' ').replace(/\s+/g, ' ').trim();
+  egal(alt, texte || `Diapositive ${i + 1} sur ${n}`, `${ici} : texte de remplacement de l'image`);
+  egal(await page.evaluate(() => document.getElementById('InfoTexte').getAttribute('aria-live')),
+    'polite', `${ici} : commentaire non annoncé`);
 }
 
 async function attendreCompteur(page, voulu, delai = 3000) {
@@ -290,6 +297,15 @@ async function verifierPleinEcran(page) {
     await page.waitForFunction(() => document.fullscreenElement === null, null, { timeout: 3000 });
   } catch {
     ecart(`${ici} : la page n'est pas sortie du plein écran`);
+  }
+  // La touche F fait de même.
+  await page.locator('body').press('f');
+  try {
+    await page.waitForFunction(() => document.fullscreenElement !== null, null, { timeout: 3000 });
+    await page.locator('body').press('F');
+    await page.waitForFunction(() => document.fullscreenElement === null, null, { timeout: 3000 });
+  } catch {
+    ecart(`${ici} : la touche F ne bascule pas le plein écran`);
   }
 }
 
