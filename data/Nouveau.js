@@ -79,8 +79,6 @@ function Afficher(i) {
   Precharger(i + 1);
   Precharger(i - 1);
   JouerSon();
-  // Un pas a la main relance le compte a rebours de la lecture automatique.
-  if (Minuterie != null) PlanifierSuivante();
 }
 
 // Adresse d'une diapo
@@ -119,10 +117,24 @@ function DecrireImage(i) {
   Element("diapo").alt = texte || "Diapositive " + (i + 1) + " sur " + (NBSprite + 1);
 }
 
-function Premiere() { Afficher(0); }
-function Precedente() { Afficher(Courante - 1); }
-function Suivante() { Afficher(Courante + 1); }
-function Derniere() { Afficher(NBSprite); }
+// Le visiteur qui prend la main arrete la lecture automatique : elle reste en pause, et le dit.
+function Naviguer(i) {
+  if (Minuterie != null) ArreterLecture();
+  Afficher(i);
+}
+
+function Premiere() { Naviguer(0); }
+function Precedente() { Naviguer(Courante - 1); }
+function Suivante() { Naviguer(Courante + 1); }
+function Derniere() { Naviguer(NBSprite); }
+
+// Un clic ou une touche ailleurs que sur le bouton de lecture met aussi en pause.
+function PrendreLaMain(e) {
+  if (Minuterie == null) return;
+  var cible = e.target;
+  if (cible && cible.closest && cible.closest("#cmdLecture")) return;
+  ArreterLecture();
+}
 
 function MontrerDiaporamaVide() {
   var diapo = Element("diapo");
@@ -342,6 +354,8 @@ function PreparerCommandes() {
   document.addEventListener("keydown", ToucheClavier);
   // Phase de capture : le geste est note avant que le bouton ne change de diapo.
   window.addEventListener("pointerdown", NoterInteraction, true);
+  window.addEventListener("pointerdown", PrendreLaMain, true);
+  window.addEventListener("keydown", PrendreLaMain, true);
   window.addEventListener("keydown", NoterInteraction, true);
   window.addEventListener("touchstart", NoterInteraction, { capture: true, passive: true });
   var scene = Element("diapo").parentNode;

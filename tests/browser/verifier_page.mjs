@@ -267,13 +267,21 @@ async function verifierLecture(page) {
   egal((await pause.innerText()).trim(), 'Pause', `${ici} : libellé visible pendant la lecture`);
   verifier(await attendreCompteur(page, `2 / ${n}`, 6000), `${ici} : pas de diapo suivante après 6 s`);
   await verifierDiapo(page, 1, ici);
+  // Une touche : le visiteur prend la main, la lecture se met en pause et le montre.
   await page.keyboard.press('End');
-  verifier(await attendreCompteur(page, `1 / ${n}`, 6000), `${ici} : ne repart pas de la première après la dernière`);
-  await pause.click();
-  egal((await bouton(page, 'Lancer la lecture automatique').innerText()).trim(), 'Lecture',
-    `${ici} : libellé visible à l'arrêt`);
+  await verifierDiapo(page, n - 1, ici);
+  const lancer = bouton(page, 'Lancer la lecture automatique');
+  verifier(await lancer.isVisible(), `${ici} : pas en pause après une touche`);
+  egal((await lancer.innerText()).trim(), 'Lecture', `${ici} : libellé visible à l'arrêt`);
   await page.waitForTimeout(4800);
-  egal(await compteur(page), `1 / ${n}`, `${ici} : avance encore après la pause`);
+  egal(await compteur(page), `${n} / ${n}`, `${ici} : avance encore après une touche`);
+  // Relancée à la dernière, elle repart de la première ; un clic sur une commande la met en pause.
+  await lancer.click();
+  verifier(await attendreCompteur(page, `1 / ${n}`, 6000), `${ici} : ne repart pas de la première après la dernière`);
+  await bouton(page, 'Diapo suivante').click();
+  verifier(await lancer.isVisible(), `${ici} : pas en pause après un clic`);
+  await page.waitForTimeout(4800);
+  egal(await compteur(page), `2 / ${n}`, `${ici} : avance encore après un clic`);
 }
 
 async function verifierPleinEcran(page) {
