@@ -84,7 +84,7 @@ function Afficher(i) {
 // Adresse d'une diapo
 // ------------------
 
-// « #3 » : la troisieme diapo, comptee comme le compteur de la page. Un numero faux ou hors du
+// "#3" : la troisieme diapo, comptee comme le compteur de la page. Un numero faux ou hors du
 // diaporama vaut la premiere.
 function NumeroDeLAdresse() {
   var m = /^#(\d{1,4})$/.exec(window.location.hash);
