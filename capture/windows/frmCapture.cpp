@@ -128,6 +128,19 @@ bool frmCapture::SaisirZone() {
     return true;
 }
 
+bool frmCapture::AttendreClignotement(QDialog& cadre, QTimer& minuterie) {
+    QPointer<QDialog> garde(&cadre);
+    minuterie.start();
+    QEventLoop boucle;
+    QObject::connect(&minuterie, &QTimer::timeout, &boucle, [&] {
+        if (!minuterie.isActive())
+            boucle.quit();
+    });
+    QObject::connect(&cadre, &QObject::destroyed, &boucle, &QEventLoop::quit);
+    boucle.exec();
+    return !garde.isNull();
+}
+
 void frmCapture::Capturer() {
     if (m_enCapture)
         return;
@@ -138,18 +151,7 @@ void frmCapture::Capturer() {
         return;
     }
     // La bande clignote une seconde : la capture est faite, l'utilisateur le voit.
-    QPointer<frmCapture> garde(this);
-    Timer1.start();
-    {
-        QEventLoop boucle;
-        connect(&Timer1, &QTimer::timeout, &boucle, [&] {
-            if (!Timer1.isActive())
-                boucle.quit();
-        });
-        connect(this, &QObject::destroyed, &boucle, &QEventLoop::quit);
-        boucle.exec();
-    }
-    if (!garde)
+    if (!AttendreClignotement(*this, Timer1))
         return;
     Timer1.stop();
     m_inverse = false;

@@ -46,6 +46,10 @@ public:
 
     void done(int resultat) override;
 
+    // Lance le clignotement de la bande (minuterie de cadre) et attend qu'il finisse ; faux si le
+    // cadre a été détruit entre-temps. Le cadre figé clignote de même.
+    static bool AttendreClignotement(QDialog& cadre, QTimer& minuterie);
+
     // La bande, les bords et leurs textes d'un cadre dont le rectangle extérieur est donné ;
     // le trou reste tel qu'il est. Le cadre figé peint le même.
     static void PeindreCadre(QPainter& p, const QRect& cadre, bool inverse, const QString& taille,

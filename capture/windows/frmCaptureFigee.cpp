@@ -98,18 +98,7 @@ void frmCaptureFigee::Capturer() {
         reject();
         return;
     }
-    QPointer<frmCaptureFigee> garde(this);
-    Timer1.start();
-    {
-        QEventLoop boucle;
-        connect(&Timer1, &QTimer::timeout, &boucle, [&] {
-            if (!Timer1.isActive())
-                boucle.quit();
-        });
-        connect(this, &QObject::destroyed, &boucle, &QEventLoop::quit);
-        boucle.exec();
-    }
-    if (!garde)
+    if (!frmCapture::AttendreClignotement(*this, Timer1))
         return;
     m_enCapture = false;
     accept();
