@@ -65,7 +65,7 @@ void Parcourir(const QString& page, const QJsonObject& attendu) {
     node.start(QStandardPaths::findExecutable(QStringLiteral("node")),
                {DossierEssais + QStringLiteral("/verifier_page.mjs"), page, fichierAttendu});
     QVERIFY2(node.waitForStarted(), "node ne démarre pas");
-    const bool fini = node.waitForFinished(150000);
+    const bool fini = node.waitForFinished(300000);
     const QString sortie = QString::fromUtf8(node.readAll());
     if (!fini)
         node.kill();
@@ -97,6 +97,7 @@ private slots:
     void modeleEpure();
     void diaporamaVide_data();
     void diaporamaVide();
+    void diaporamaLong();
 };
 
 void TestNavigateur::initTestCase() {
@@ -170,6 +171,23 @@ void TestNavigateur::diaporamaVide() {
     const QString page = Generer(b, QStringLiteral("Vide"), {}, QStringLiteral("Rien encore"));
     QVERIFY(!page.isEmpty());
     Parcourir(page, Attendu(nom, QStringLiteral("Vide"), {}, QString(), false));
+}
+
+// Quarante diapos : seules la diapo montrée et ses voisines sont chargées en taille réelle, et la
+// vue d'ensemble ne charge que les vignettes qui approchent de la partie visible.
+void TestNavigateur::diaporamaLong() {
+    QList<Diapo> diapos;
+    const QList<Diapo> modeles = DiaposVoyage();
+    for (int i = 0; i < 40; ++i)
+        diapos << modeles[i % modeles.size()];
+    Banc b;
+    InstallerModeles(b, QStringLiteral("Nouveau.htm"));
+    const QString page = Generer(b, QStringLiteral("Long"), diapos, EnteteVoyage);
+    QVERIFY(!page.isEmpty());
+    QJsonObject attendu =
+        Attendu(QStringLiteral("long"), QStringLiteral("Long"), diapos, EnteteVoyage, false);
+    attendu.insert(QStringLiteral("long"), true);
+    Parcourir(page, attendu);
 }
 
 QTEST_GUILESS_MAIN(TestNavigateur)

@@ -6,7 +6,9 @@
 
 import { chromium } from 'playwright-core';
 import { readFileSync, mkdirSync } from 'node:fs';
-import { join } from 'node:path';
+import { join, dirname } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
 
 const [cheminPage, cheminAttendu] = process.argv.slice(2);
@@ -18,6 +20,7 @@ const attendu = JSON.parse(readFileSync(cheminAttendu, 'utf8'));
 const adresse = pathToFileURL(cheminPage).href;
 const n = attendu.diapos.length;
 const captures = process.env.OSTRELLE_CAPTURES || '';
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const ecarts = [];
 
 function ecart(message) {
@@ -53,7 +56,9 @@ async function nouveauContexte(navigateur, options) {
     contexte.horsFichier.push(route.request().url());
     return route.abort();
   });
-  // Chaque lecture du son est comptée, sans dépendre d'une carte son.
+  // Chaque lecture du son est comptée, sans dépendre d'une carte son. Chaque fondu aussi, avec
+  // l'état de la nouvelle image au moment où elle est posée ; chaque décalage de mise en page est
+  // additionné, geste du visiteur ou non.
   await contexte.addInitScript(() => {
     window.__lecturesSon = [];
     const jouer = HTMLMediaElement.prototype.play;
@@ -61,6 +66,29 @@ async function nouveauContexte(navigateur, options) {
       window.__lecturesSon.push(this.src);
       return jouer.call(this);
     };
+    window.__fondus = [];
+    window.__poseesNonDecodees = 0;
+    const animer = Element.prototype.animate;
+    Element.prototype.animate = function (...args) {
+      const animation = animer.apply(this, args);
+      window.__fondus.push(animation);
+      return animation;
+    };
+    // Au moment où la nouvelle adresse est posée, l'image doit déjà être prête ; seule la
+    // première, posée à l'ouverture, se charge sous les yeux.
+    document.addEventListener('DOMContentLoaded', () => {
+      const image = document.getElementById('diapo');
+      if (!image) return;
+      let premiere = true;
+      new MutationObserver(() => {
+        if (premiere) premiere = false;
+        else if (!(image.complete && image.naturalWidth > 0)) window.__poseesNonDecodees++;
+      }).observe(image, { attributes: true, attributeFilter: ['src'] });
+    });
+    window.__decalages = 0;
+    new PerformanceObserver((liste) => {
+      for (const e of liste.getEntries()) window.__decalages += e.value;
+    }).observe({ type: 'layout-shift', buffered: true });
   });
   return contexte;
 }
@@ -117,6 +145,7 @@ async function verifierDiapo(page, i, contexte) {
     });
     ecart(`${ici} : image non chargée ou autre image (${JSON.stringify(image)}, attendu ${d.image} de ${d.largeur} px)`);
   }
+  await finDesFondus(page);
   const e = await etat(page);
   egal(e.compteur, `${i + 1} / ${n}`, `${ici} : compteur`);
   egal(e.src, d.image, `${ici} : image`);
@@ -130,6 +159,25 @@ async function verifierDiapo(page, i, contexte) {
   egal(alt, texte || `Diapositive ${i + 1} sur ${n}`, `${ici} : texte de remplacement de l'image`);
   egal(await page.evaluate(() => document.getElementById('InfoTexte').getAttribute('aria-live')),
     'polite', `${ici} : commentaire non annoncé`);
+}
+
+// Vrai quand l'élément devient visible (ou caché) avant le délai : un toucher donne son clic un
+// peu plus tard.
+async function devient(locator, etatVoulu = 'visible', delai = 2000) {
+  try {
+    await locator.waitFor({ state: etatVoulu, timeout: delai });
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+// Les fondus en cours, achevés ou interrompus.
+async function finDesFondus(page) {
+  await page.evaluate(() => Promise.race([
+    // Une animation annulée a une nouvelle promesse de fin, qui n'aboutira jamais.
+    Promise.all(window.__fondus.filter((a) => a.playState !== 'idle').map((a) => a.finished.catch(() => {}))),
+    new Promise((fini) => setTimeout(fini, 2000))]));
 }
 
 async function attendreCompteur(page, voulu, delai = 3000) {
@@ -164,11 +212,44 @@ async function verifierBoutons(page) {
   await bouton(page, 'Première diapo').click();
   await verifierDiapo(page, 0, `${ici} (première)`);
   verifier(!(await griseS(page, 'Diapo suivante')), `${ici} : « Diapo suivante » grisé à tort`);
-  // Les libellés sont visibles, pas seulement lus par les lecteurs d'écran.
-  for (const [nom, libelle] of [['Première diapo', '<<'], ['Diapo précédente', '<'],
-    ['Diapo suivante', '>'], ['Dernière diapo', '>>']]) {
-    egal((await bouton(page, nom).innerText()).trim(), libelle, `${ici} : libellé visible de « ${nom} »`);
+  // Des icônes dessinées dans la page, sans fichier ni police, et une bulle qui dit leur nom.
+  for (const nom of ['Première diapo', 'Diapo précédente', 'Diapo suivante', 'Dernière diapo', "Vue d'ensemble"]) {
+    const b = bouton(page, nom);
+    const icone = await b.evaluate((e) => {
+      const svg = e.querySelector('svg');
+      const r = svg ? svg.getBoundingClientRect() : null;
+      return { svg: !!svg, l: r ? r.width : 0, bulle: e.title };
+    });
+    verifier(icone.svg && icone.l >= 12, `${ici} : « ${nom} » sans icône visible`);
+    verifier(icone.bulle.startsWith(nom), `${ici} : bulle de « ${nom} » : « ${icone.bulle} »`);
   }
+  await verifierNomsEtFocus(page, ici);
+}
+
+// Chaque commande visible a un nom lu par les lecteurs d'écran, et le focus du clavier se voit
+// sur chacune : le contour ou l'ombre changent quand elle le reçoit.
+async function verifierNomsEtFocus(page, ici) {
+  const sansNom = await page.evaluate(() => [...document.querySelectorAll('button')]
+    .filter((b) => b.getClientRects().length && !(b.getAttribute('aria-label') || b.textContent).trim())
+    .map((b) => b.outerHTML.slice(0, 60)));
+  verifier(sansNom.length === 0, `${ici} : commandes sans nom : ${sansNom.join(' ; ')}`);
+  await page.evaluate(() => document.activeElement && document.activeElement.blur());
+  const vus = new Set();
+  for (let k = 0; k < 20; ++k) {
+    await page.keyboard.press('Tab');
+    const f = await page.evaluate(() => {
+      const e = document.activeElement;
+      if (!e || e === document.body || e.tagName !== 'BUTTON') return null;
+      const s = getComputedStyle(e);
+      return { nom: e.getAttribute('aria-label'), contour: s.outlineStyle !== 'none' && parseFloat(s.outlineWidth) >= 2,
+        ombre: s.boxShadow !== 'none' };
+    });
+    if (!f || vus.has(f.nom)) continue;
+    vus.add(f.nom);
+    verifier(f.contour || f.ombre, `${ici} : focus du clavier invisible sur « ${f.nom} »`);
+  }
+  verifier(vus.size >= 6, `${ici} : ${vus.size} commandes seulement atteintes par Tab`);
+  await page.evaluate(() => document.activeElement && document.activeElement.blur());
 }
 
 async function verifierClavier(page) {
@@ -282,6 +363,20 @@ async function verifierLecture(page) {
   verifier(await lancer.isVisible(), `${ici} : pas en pause après un clic`);
   await page.waitForTimeout(4800);
   egal(await compteur(page), `2 / ${n}`, `${ici} : avance encore après un clic`);
+  // La durée de chaque diapo se règle (4 s, puis 6, 8, 12, 2) sans arrêter la lecture, et le
+  // choix est gardé.
+  for (let k = 0; k < 4; ++k) await page.locator('#cmdDuree').click();
+  egal(await page.locator('#cmdDuree').getAttribute('aria-label'), 'Durée de chaque diapo : 2 s', `${ici} : durée`);
+  egal((await page.locator('#cmdDuree').innerText()).trim(), '2 s', `${ici} : durée affichée`);
+  egal(await page.evaluate(() => localStorage.getItem('ostrelle.duree')), '2', `${ici} : durée mémorisée`);
+  await lancer.click();
+  const debut = Date.now();
+  verifier(await attendreCompteur(page, `3 / ${n}`, 4000), `${ici} : rien après 4 s pour une durée de 2 s`);
+  const duree = Date.now() - debut;
+  verifier(duree >= 1500, `${ici} : diapo changée après ${duree} ms pour une durée de 2 s`);
+  await page.locator('#cmdDuree').click();
+  verifier(await bouton(page, 'Mettre en pause').isVisible(), `${ici} : régler la durée arrête la lecture`);
+  await bouton(page, 'Mettre en pause').click();
 }
 
 async function verifierPleinEcran(page) {
@@ -370,6 +465,7 @@ function contrastesFaibles(seuil) {
 // ni la photo, ni les boutons, ni le commentaire, ni le titre ne se recouvrent ; tout se lit.
 async function verifierMiseEnPage(page, i, ici) {
   // Les couleurs et les places se mesurent une fois les transitions finies.
+  await finDesFondus(page);
   await page.evaluate(() => Promise.race([Promise.all(document.getAnimations().map((a) => a.finished)),
     new Promise((fini) => setTimeout(fini, 2000))]));
   const m = await page.evaluate(() => {
@@ -394,6 +490,9 @@ async function verifierMiseEnPage(page, i, ici) {
         if (l > 1 && h > 1) chevauchements.push(`${p.nom} et ${q.nom}`);
       }
     }
+    // Tout ce qui compte se voit sans faire défiler la page.
+    const hors = pieces.filter((p) => p.haut < -0.5 || p.bas > window.innerHeight + 0.5 || p.gauche < -0.5 ||
+      p.droite > document.documentElement.clientWidth + 0.5).map((p) => `${p.nom} (${Math.round(p.haut)} à ${Math.round(p.bas)})`);
     // Rien ne cache le milieu de la photo (un décor qui laisse passer le pointeur ne compte pas).
     const milieu = document.elementFromPoint((image.left + image.right) / 2, (image.top + image.bottom) / 2);
     const commentaire = document.getElementById('InfoTexte').getBoundingClientRect();
@@ -405,6 +504,8 @@ async function verifierMiseEnPage(page, i, ici) {
       boutons: boutons.map((b) => ({ droite: b.right, gauche: b.left, h: b.height })),
       titre: document.getElementById('Titre').getBoundingClientRect().height,
       chevauchements,
+      hors,
+      defilement: document.documentElement.scrollHeight - window.innerHeight,
       photoCachee: milieu === diapo ? null : (milieu ? milieu.outerHTML.slice(0, 80) : 'rien'),
       commentaire: { gauche: commentaire.left, droite: commentaire.right, l: commentaire.width },
     };
@@ -426,6 +527,8 @@ async function verifierMiseEnPage(page, i, ici) {
     verifier(b.h >= 40, `${ici} : bouton trop petit pour le doigt (${b.h} px)`);
   }
   verifier(m.titre > 0, `${ici} : titre invisible`);
+  verifier(m.hors.length === 0, `${ici} : hors de la fenêtre sans défiler : ${m.hors.join(' ; ')}`);
+  verifier(m.defilement <= 0, `${ici} : la page défile de ${m.defilement} px`);
   verifier(m.chevauchements.length === 0, `${ici} : se recouvrent : ${m.chevauchements.join(' ; ')}`);
   verifier(m.photoCachee === null, `${ici} : la photo est cachée en son milieu par ${m.photoCachee}`);
   verifier(m.commentaire.l > 0 && m.commentaire.gauche >= 0 && m.commentaire.droite <= m.largeurFenetre + 0.5,
@@ -453,6 +556,20 @@ async function glisser(page, cdp, x1, y1, x2, y2) {
   await page.waitForTimeout(100);
 }
 
+// Au doigt : glissements, lecture mise en pause par un glissement, vue d'ensemble au toucher.
+// Un doigt posé un instant au milieu de l'élément. Deux touchers trop rapprochés feraient un
+// double toucher, et un toucher dans l'élan d'un glissement ne fait que l'arrêter : on laisse
+// passer le temps d'un vrai doigt.
+async function toucher(page, cdp, locator) {
+  await locator.scrollIntoViewIfNeeded();
+  const b = await locator.boundingBox();
+  const point = { x: b.x + b.width / 2, y: b.y + b.height / 2 };
+  await page.waitForTimeout(400);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+  await page.waitForTimeout(60);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+}
+
 async function verifierTelephone(navigateur) {
   const ici = 'téléphone 390 x 844';
   const contexte = await nouveauContexte(navigateur, {
@@ -461,38 +578,218 @@ async function verifierTelephone(navigateur) {
   const { page, journal } = await ouvrir(contexte);
   await verifierDiapo(page, 0, ici);
   const cdp = await contexte.newCDPSession(page);
+  // La vue d'ensemble au doigt : ouverte, une vignette touchée, fermée par sa croix.
+  const ensemble = page.locator('#Ensemble');
+  await toucher(page, cdp, bouton(page, "Vue d'ensemble"));
+  verifier(await devient(ensemble), `${ici} : vue d'ensemble non ouverte au doigt`);
+  await toucher(page, cdp, page.locator(`.vignette[data-diapo="${n - 1}"]`));
+  await verifierDiapo(page, n - 1, `${ici}, vignette touchée`);
+  verifier(await devient(ensemble, 'hidden'), `${ici} : vue d'ensemble restée ouverte après le choix`);
+  await toucher(page, cdp, bouton(page, "Vue d'ensemble"));
+  await devient(ensemble);
+  await toucher(page, cdp, bouton(page, "Fermer la vue d'ensemble"));
+  verifier(await devient(ensemble, 'hidden'), `${ici} : la croix ne ferme pas la vue d'ensemble`);
+  egal(await compteur(page), `${n} / ${n}`, `${ici} : fermer la vue d'ensemble change de diapo`);
+  await toucher(page, cdp, bouton(page, 'Première diapo'));
+  await verifierDiapo(page, 0, ici);
+  // Glissements : un franc vers la gauche avance, un vertical ne fait rien, vers la droite recule.
+  // Pendant la lecture, un glissement la met en pause.
+  if (attendu.lecture) {
+    await toucher(page, cdp, bouton(page, 'Lancer la lecture automatique'));
+    verifier(await devient(bouton(page, 'Mettre en pause')), `${ici} : la lecture ne démarre pas au doigt`);
+  }
   const boite = await page.locator('#diapo').boundingBox();
   const cx = boite.x + boite.width / 2;
   const cy = boite.y + boite.height / 2;
   await glisser(page, cdp, cx + 120, cy, cx - 120, cy + 10);
   await verifierDiapo(page, 1, `${ici}, glissement vers la gauche`);
+  if (attendu.lecture) {
+    verifier(await devient(bouton(page, 'Lancer la lecture automatique')), `${ici} : pas en pause après un glissement`);
+  }
   await glisser(page, cdp, cx, cy - 100, cx + 15, cy + 100);
   egal(await compteur(page), `2 / ${n}`, `${ici} : un glissement vertical ne change pas de diapo`);
   await glisser(page, cdp, cx - 120, cy, cx + 120, cy);
   await verifierDiapo(page, 0, `${ici}, glissement vers la droite`);
-  for (let i = 0; i < n; ++i) {
-    await page.evaluate((k) => Afficher(k), i);
-    await verifierDiapo(page, i, ici);
-    await page.evaluate(() => window.scrollTo(0, 0));
-    await verifierMiseEnPage(page, i, `${ici}, diapo ${i}`);
-    await capturer(page, `telephone-${i}`);
-  }
   await contexte.close();
   return journal;
 }
 
-async function verifierGrandEcran(navigateur) {
-  const ici = 'écran 1920 x 1080';
-  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1920, height: 1080 } });
-  const { page, journal } = await ouvrir(contexte);
-  for (let i = 0; i < n; ++i) {
-    await page.evaluate((k) => Afficher(k), i);
-    await verifierDiapo(page, i, ici);
-    await verifierMiseEnPage(page, i, `${ici}, diapo ${i}`);
-    await capturer(page, `ecran-${i}`);
+// Un long commentaire, pour voir qu'il défile dans sa carte sans pousser le reste.
+const LongCommentaire = '<font color="#000000">' +
+  'Une journ&eacute;e enti&egrave;re racont&eacute;e au fil de l\'eau, '.repeat(150) + '</font>';
+
+// Chaque taille d'écran : photo, commentaire, compteur et commandes visibles sans défiler, rien
+// ne bouge d'une diapo à l'autre, et la vue d'ensemble ouverte pour la capture.
+const Tailles = [[360, 640, true], [390, 844, true], [844, 390, true], [1366, 768, false],
+  [1920, 1080, false], [3840, 2160, false]];
+
+async function verifierTailles(navigateur) {
+  const journaux = { erreurs: [], requetes: [], horsFichier: [] };
+  for (const [largeur, hauteur, doigt] of Tailles) {
+    const ici = `écran ${largeur} x ${hauteur}`;
+    const contexte = await nouveauContexte(navigateur, {
+      viewport: { width: largeur, height: hauteur }, isMobile: doigt, hasTouch: doigt,
+    });
+    const { page, journal } = await ouvrir(contexte);
+    for (let i = 0; i < n; ++i) {
+      await page.evaluate((k) => Afficher(k), i);
+      await verifierDiapo(page, i, ici);
+      await verifierMiseEnPage(page, i, `${ici}, diapo ${i}`);
+      await capturer(page, `${largeur}x${hauteur}-${i}`);
+    }
+    // Le long commentaire défile dans sa carte, qui reste à sa place.
+    await page.evaluate((texte) => { Info[0] = texte; Afficher(1); Afficher(0); }, LongCommentaire);
+    await finDesFondus(page);
+    const carte = await page.evaluate(() => {
+      const e = document.getElementById('InfoTexte');
+      const r = e.getBoundingClientRect();
+      return { bas: r.bottom, haut: r.top, defile: e.scrollHeight > e.clientHeight + 1,
+        style: getComputedStyle(e).overflowY, page: document.documentElement.scrollHeight - window.innerHeight };
+    });
+    verifier(carte.defile && /auto|scroll/.test(carte.style), `${ici} : le long commentaire ne défile pas dans sa carte`);
+    verifier(carte.haut >= 0 && carte.bas <= hauteur + 0.5 && carte.page <= 0,
+      `${ici} : le long commentaire sort de l'écran (${carte.haut} à ${carte.bas}, page ${carte.page})`);
+    await page.evaluate(() => { document.getElementById('InfoTexte').scrollTop = 1e6; });
+    verifier(await page.evaluate(() => window.scrollY === 0), `${ici} : défiler le commentaire fait défiler la page`);
+    // Une carte qui défile se prend au clavier (axe le vérifie).
+    if (largeur === Tailles[0][0]) await verifierAxe(page, `${ici}, long commentaire`);
+    // Dix changements de diapo au clavier : aucun décalage de mise en page, geste ou pas.
+    await page.evaluate(() => { window.__decalages = 0; document.activeElement && document.activeElement.blur(); });
+    for (let k = 0; k < 10; ++k) {
+      await page.keyboard.press(k % 4 < 2 ? 'ArrowRight' : 'ArrowLeft');
+      await finDesFondus(page);
+      await page.waitForTimeout(60);
+    }
+    const decalages = await page.evaluate(() => window.__decalages);
+    verifier(decalages === 0, `${ici} : décalage de mise en page de ${decalages.toFixed(4)} sur dix changements`);
+    if (captures) {
+      await page.keyboard.press('g');
+      await page.waitForTimeout(300);
+      await capturer(page, `${largeur}x${hauteur}-ensemble`);
+    }
+    await contexte.close();
+    for (const cle of ['erreurs', 'requetes', 'horsFichier']) journaux[cle].push(...journal[cle]);
   }
+  return journaux;
+}
+
+// La vue d'ensemble à la souris et au clavier ; aucune faute d'accessibilité, ouverte ou fermée.
+async function verifierEnsemble(navigateur) {
+  const ici = "vue d'ensemble";
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1366, height: 768 } });
+  const { page, journal } = await ouvrir(contexte);
+  await verifierDiapo(page, 0, ici);
+  await verifierAxe(page, `${ici} fermée`);
+  const ensemble = page.locator('#Ensemble');
+  // Souris : ouverte par son bouton, la diapo montrée marquée, une vignette cliquée y mène.
+  await bouton(page, "Vue d'ensemble").click();
+  verifier(await ensemble.isVisible(), `${ici} : non ouverte par son bouton`);
+  const marquees = await page.evaluate(() => [...document.querySelectorAll('.vignette[aria-current="true"]')]
+    .map((v) => v.getAttribute('data-diapo')));
+  egal(marquees, ['0'], `${ici} : diapo montrée marquée`);
+  egal(await page.evaluate(() => document.querySelectorAll('.vignette').length), n, `${ici} : nombre de vignettes`);
+  await verifierAxe(page, `${ici} ouverte`);
+  await page.locator(`.vignette[data-diapo="${n - 1}"]`).click();
+  await verifierDiapo(page, n - 1, `${ici}, vignette cliquée`);
+  verifier(!(await ensemble.isVisible()), `${ici} : restée ouverte après un clic sur une vignette`);
+  egal(await page.evaluate(() => document.activeElement && document.activeElement.id), 'cmdEnsemble',
+    `${ici} : le focus ne revient pas au bouton`);
+  // Clavier : G ouvre sur la diapo montrée, les flèches parcourent, Entrée choisit.
+  await page.evaluate(() => document.activeElement.blur());
+  await page.keyboard.press('g');
+  verifier(await ensemble.isVisible(), `${ici} : la touche G ne l'ouvre pas`);
+  egal(await page.evaluate(() => document.activeElement.getAttribute('data-diapo')), String(n - 1),
+    `${ici} : le focus n'est pas sur la diapo montrée`);
+  await page.keyboard.press('Home');
+  await page.keyboard.press('ArrowRight');
+  egal(await compteur(page), `${n} / ${n}`, `${ici} : les flèches changent la diapo derrière la vue d'ensemble`);
+  await page.keyboard.press('Enter');
+  await verifierDiapo(page, 1, `${ici}, Entrée sur une vignette`);
+  verifier(!(await ensemble.isVisible()), `${ici} : restée ouverte après Entrée`);
+  // Échap ferme sans rien changer.
+  await page.keyboard.press('g');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Escape');
+  verifier(!(await ensemble.isVisible()), `${ici} : Échap ne la ferme pas`);
+  egal(await compteur(page), `2 / ${n}`, `${ici} : Échap change de diapo`);
   await contexte.close();
   return journal;
+}
+
+// axe-core, injecté dans la page : aucune faute.
+async function verifierAxe(page, ici) {
+  await page.evaluate(axeSource);
+  const fautes = await page.evaluate(async () => {
+    const r = await axe.run(document, { resultTypes: ['violations'] });
+    return r.violations.map((v) => `${v.id} (${v.nodes.map((x) => x.target.join(' ')).join(', ')})`);
+  });
+  verifier(fautes.length === 0, `${ici} : axe : ${fautes.join(' ; ')}`);
+}
+
+// Sans mouvement demandé par le système : aucun fondu, aucune animation au changement.
+async function verifierMouvementReduit(navigateur) {
+  const ici = 'mouvement réduit';
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 1280, height: 800 }, reducedMotion: 'reduce' });
+  const { page, journal } = await ouvrir(contexte);
+  await verifierDiapo(page, 0, ici);
+  await bouton(page, 'Diapo suivante').click();
+  const animations = await page.evaluate(() => document.getAnimations().length);
+  await verifierDiapo(page, 1, ici);
+  egal(await page.evaluate(() => window.__fondus.length), 0, `${ici} : fondus`);
+  egal(animations, 0, `${ici} : animations au changement`);
+  await contexte.close();
+  return journal;
+}
+
+// Un long diaporama ouvert sur sa vingtième diapo : en taille réelle, seules elle et ses
+// voisines sont demandées (et la première, que la page nomme à l'ouverture) ; la vue d'ensemble ne
+// charge que les vignettes proches de la partie visible, puis les suivantes quand on y descend.
+async function verifierLong(navigateur) {
+  const ici = 'long diaporama';
+  const contexte = await nouveauContexte(navigateur, { viewport: { width: 390, height: 844 } });
+  const page = await contexte.newPage();
+  page.setDefaultTimeout(5000);
+  const journal = { erreurs: [], requetes: [], horsFichier: contexte.horsFichier };
+  surveiller(page, journal);
+  await page.goto(`${adresse}#20`, { waitUntil: 'load' });
+  await verifierDiapo(page, 19, ici);
+  await page.waitForTimeout(1500);
+  const nom = (u) => decodeURIComponent(new URL(u).pathname.split('/').pop());
+  const images = () => new Set(journal.requetes.map(nom).filter((f) => /\.(jpe?g|gif)$/i.test(f) && !/^imgFond/.test(f)));
+  const permises = new Set([0, 18, 19, 20].map((i) => attendu.diapos[i].image));
+  const entrop = [...images()].filter((f) => !permises.has(f));
+  verifier(entrop.length === 0, `${ici} : images chargées d'avance sans être voisines : ${entrop.join(', ')}`);
+  await page.keyboard.press('g');
+  await page.waitForTimeout(1000);
+  const vignettes = await page.evaluate(() => [...document.querySelectorAll('.vignette img')].filter((i) => i.getAttribute('src')).length);
+  verifier(vignettes > 0 && vignettes < n, `${ici} : ${vignettes} vignettes chargées sur ${n} à l'ouverture`);
+  verifier(images().size < n, `${ici} : toutes les images chargées par la vue d'ensemble`);
+  // Les flèches descendent d'une ligne entière.
+  const colonnes = await page.evaluate(() => {
+    const v = [...document.querySelectorAll('.vignette')];
+    return v.filter((x) => x.offsetTop === v[0].offsetTop).length;
+  });
+  await page.keyboard.press('ArrowDown');
+  egal(await page.evaluate(() => document.activeElement.getAttribute('data-diapo')), String(19 + colonnes),
+    `${ici} : flèche vers le bas dans la vue d'ensemble`);
+  await page.keyboard.press('End');
+  await page.waitForFunction((k) => {
+    const image = document.querySelector(`.vignette[data-diapo="${k}"] img`);
+    return image.getAttribute('src') && image.complete && image.naturalWidth > 0;
+  }, n - 1, { timeout: 5000 }).catch(() => ecart(`${ici} : la dernière vignette ne se charge pas quand on y descend`));
+  await page.keyboard.press('Enter');
+  await verifierDiapo(page, n - 1, `${ici}, dernière vignette`);
+  await contexte.close();
+  return journal;
+}
+
+// Le lecteur (page et script, sans les images) reste léger : 20 ko compressés au plus.
+function verifierPoids() {
+  const page = readFileSync(cheminPage);
+  const script = readFileSync(join(dirname(cheminPage), /src="([^"]+\.js)"/.exec(page.toString('latin1'))[1]));
+  const poids = gzipSync(page, { level: 9 }).length + gzipSync(script, { level: 9 }).length;
+  console.log(`poids du lecteur : ${poids} octets compressés (page ${page.length}, script ${script.length})`);
+  verifier(poids <= 20 * 1024, `poids : ${poids} octets compressés, plus de 20 ko`);
 }
 
 // Sans diapo (NBSprite = -1) : ni exception ni « undefined », et les commandes ne font rien.
@@ -527,6 +824,9 @@ async function verifierParcours(navigateur) {
   await verifierClavier(page);
   if (attendu.lecture) await verifierLecture(page);
   await verifierPleinEcran(page);
+  // Les changements de diapo se font en fondu, et jamais vers une image pas encore décodée.
+  verifier(await page.evaluate(() => window.__fondus.length) > 0, 'fondu : aucun entre les diapos');
+  egal(await page.evaluate(() => window.__poseesNonDecodees), 0, 'fondu : images posées avant d\'être décodées');
   await contexte.close();
   return journal;
 }
@@ -547,10 +847,14 @@ const navigateur = await chromium.launch({
 try {
   const parcours = n === 0
     ? [['diaporama vide', verifierVide]]
+    : attendu.long ? [['long diaporama', verifierLong]]
     : [['parcours', verifierParcours], ['adresse', verifierAdresse], ['téléphone', verifierTelephone],
-      ['grand écran', verifierGrandEcran]];
+      ['tailles', verifierTailles], ["vue d'ensemble", verifierEnsemble], ['mouvement réduit', verifierMouvementReduit]];
+  verifierPoids();
   for (const [ici, fonction] of parcours) {
+    const debut = Date.now();
     const journal = await fonction(navigateur);
+    console.log(`${ici} : ${((Date.now() - debut) / 1000).toFixed(1)} s`);
     bilanJournal(journal, ici);
   }
 } catch (e) {

@@ -94,16 +94,17 @@ void VerifierPage(const QString& chemin) {
     for (const char* id : {"Titre", "diapo", "InfoDiaporama", "InfoTexte"})
         QVERIFY2(texte.contains(QByteArray("id=\"") + id + '"'), id);
     QVERIFY(texte.contains("<img id=\"diapo\""));
-    const char* boutons[][3] = {
-        {"Premiere()", "&lt;&lt;", "aria-label=\"Premi&egrave;re diapo\""},
-        {"Precedente()", "&lt;", "aria-label=\"Diapo pr&eacute;c&eacute;dente\""},
-        {"Suivante()", "&gt;", "aria-label=\"Diapo suivante\""},
-        {"Derniere()", "&gt;&gt;", "aria-label=\"Derni&egrave;re diapo\""}};
+    // Les quatre boutons de navigation : une icône dessinée dans la page (ni fichier ni police)
+    // et un nom pour les lecteurs d'écran.
+    const char* boutons[][2] = {{"Premiere()", "aria-label=\"Premi&egrave;re diapo\""},
+                                {"Precedente()", "aria-label=\"Diapo pr&eacute;c&eacute;dente\""},
+                                {"Suivante()", "aria-label=\"Diapo suivante\""},
+                                {"Derniere()", "aria-label=\"Derni&egrave;re diapo\""}};
     for (const auto& b : boutons) {
         const QRegularExpression bouton(
-            QStringLiteral("<button[^>]*onclick=\"%1\"[^>]*%2[^>]*>%3</button>")
-                .arg(QRegularExpression::escape(b[0]), QRegularExpression::escape(b[2]),
-                     QRegularExpression::escape(b[1])));
+            QStringLiteral("<button[^>]*onclick=\"%1\"[^>]*%2[^>]*><svg [^>]*aria-hidden=\"true\""
+                           "[^>]*>.*?</svg></button>")
+                .arg(QRegularExpression::escape(b[0]), QRegularExpression::escape(b[1])));
         QVERIFY2(bouton.match(QString::fromLatin1(texte)).hasMatch(), b[0]);
     }
     // Le fond du projet en mosaïque, par la feuille de style : l'attribut background du corps
@@ -113,7 +114,8 @@ void VerifierPage(const QString& chemin) {
     QVERIFY2(fond.match(QString::fromLatin1(texte)).hasMatch(), qPrintable(chemin));
     // Les commandes que le script du modèle tient à jour, sous les mêmes noms dans chaque page ;
     // le plein écran reste caché tant que le script n'a pas vu que le navigateur le permet.
-    for (const char* id : {"cmdLecture", "txtLecture", "cmdSon", "cmdPleinEcran", "txtPleinEcran"})
+    for (const char* id : {"cmdEnsemble", "cmdLecture", "txtLecture", "cmdDuree", "txtDuree",
+                           "cmdSon", "cmdPleinEcran", "txtPleinEcran"})
         QVERIFY2(texte.contains(QByteArray("id=\"") + id + '"'), id);
     QVERIFY(QRegularExpression(QStringLiteral("<button[^>]*id=\"cmdPleinEcran\"[^>]*hidden>"))
                 .match(QString::fromLatin1(texte))
