@@ -472,7 +472,7 @@ var StyleCommun =
   ".ensemble-fermer:hover{background:rgba(127,127,127,.25)}" +
   ".ensemble-fermer svg{width:1.4rem;height:1.4rem}" +
   ".ensemble-grille{flex:1;min-height:0;overflow-y:auto;margin:0;padding:1rem;list-style:none;" +
-  "display:grid;grid-template-columns:repeat(auto-fill,minmax(min(9.5rem,40vw),1fr));gap:.75rem;" +
+  "display:grid;grid-template-columns:repeat(auto-fill,minmax(min(max(9.5rem,11vw),40vw),1fr));gap:.75rem;" +
   "align-content:start;overscroll-behavior:contain}" +
   ".vignette{position:relative;display:block;width:100%;padding:0;border-radius:6px;overflow:hidden;" +
   "aspect-ratio:4/3;background:rgba(127,127,127,.22)!important;outline-offset:2px}" +
