@@ -12,6 +12,8 @@
 //   être examinées ou retouchées (node mesurer_premiere_image.mjs sur la copie retouchée).
 //   Avec un dossier des modèles, Nouveau.htm et Nouveau.js sont pris là plutôt que dans le
 //   dossier du programme : deux versions des modèles se comparent avec le même générateur.
+//   OSTRELLE_RALENTI=4 dans l'environnement ralentit 4 fois le fil principal des pages
+//   (émulation de Chromium) : une machine modeste, où l'écart se creuse.
 
 #include "Banc.h"
 #include "FichierTexte.h"
@@ -270,9 +272,15 @@ void Mesurer(const QString& page, const QString& reference, int tours) {
             Echec(QStringLiteral("sortie illisible de node : ") + QString::fromUtf8(ligne));
         const QString quoi = o.value(QStringLiteral("quoi")).toString();
         if (quoi == QStringLiteral("navigateur")) {
+            const double ralenti = o.value(QStringLiteral("ralenti")).toDouble(1);
+            const QString frein =
+                ralenti > 1 ? QStringLiteral(" ; fil principal ralenti %1 fois (OSTRELLE_RALENTI)")
+                                  .arg(ralenti)
+                            : QString();
             std::printf("Chromium %s sans tête, fenêtre 1280 x 720, un contexte neuf par "
-                        "chargement ; %d chargements de chaque page, alternés.\n",
-                        qPrintable(o.value(QStringLiteral("version")).toString()), tours);
+                        "chargement ; %d chargements de chaque page, alternés%s.\n",
+                        qPrintable(o.value(QStringLiteral("version")).toString()), tours,
+                        qPrintable(frein));
             std::fflush(stdout);
             return;
         }

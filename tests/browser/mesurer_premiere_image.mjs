@@ -26,6 +26,14 @@ if (!(chargements >= 1)) {
   process.exit(2);
 }
 
+// Avec OSTRELLE_RALENTI=n (n > 1), le fil principal de chaque page est ralenti n fois (émulation
+// de Chromium), page et référence pareil : ce que verrait le visiteur d'une machine modeste.
+const ralenti = Number(process.env.OSTRELLE_RALENTI || '1');
+if (!(ralenti >= 1)) {
+  console.error(`OSTRELLE_RALENTI invalide : ${process.env.OSTRELLE_RALENTI}`);
+  process.exit(2);
+}
+
 // Les requêtes d'images sont comptées pendant ce temps après le début de la navigation : le
 // temps de montrer la première diapo et de charger d'avance ce qui doit l'être, pas plus.
 const FenetreRequetes = 2000;
@@ -77,11 +85,20 @@ async function charger(navigateur, chemin, avecRequetes) {
     viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1, locale: 'fr-FR',
   });
   try {
-    // Rien ne sort de la machine : la page est lue sur le disque, comme chez le visiteur.
-    await contexte.route(/^(https?|wss?|ftp):/, (route) => route.abort());
+    // Pas de contexte.route() ici : dès qu'une route existe, playwright fait attendre chaque
+    // requête, fichiers compris, l'accord de node, et la page, qui enchaîne trois fichiers
+    // (page, script, photo), en paierait un aller-retour de plus que la référence. Le réseau
+    // est coupé par le navigateur (--host-resolver-rules) et toute requête hors du disque est
+    // une erreur.
     const page = await contexte.newPage();
+    if (ralenti > 1) {
+      const session = await contexte.newCDPSession(page);
+      await session.send('Emulation.setCPUThrottlingRate', { rate: ralenti });
+    }
     const requetes = [];
+    const horsDisque = [];
     page.on('request', (r) => {
+      if (!/^(file|data):/.test(r.url())) horsDisque.push(r.url());
       if (r.resourceType() === 'image') requetes.push({ url: r.url(), quand: Date.now() });
     });
     const erreurs = [];
@@ -92,7 +109,6 @@ async function charger(navigateur, chemin, avecRequetes) {
     const m = await attendreImage(page, adresseImage).catch((e) => {
       throw new EchecMesure(`${basename(chemin)} : ${e.message.split("\n")[0]}`);
     });
-    if (erreurs.length) throw new EchecMesure(`${basename(chemin)} : ${erreurs.join(' ; ')}`);
     if (!(m.rendu > 0)) throw new EchecMesure(`${basename(chemin)} : LCP sans temps de rendu`);
     const image = await page.evaluate(() => {
       const e = document.getElementById('diapo');
@@ -106,6 +122,9 @@ async function charger(navigateur, chemin, avecRequetes) {
         timeout: FenetreRequetes + 5000, polling: 50,
       });
     }
+    if (erreurs.length) throw new EchecMesure(`${basename(chemin)} : ${erreurs.join(' ; ')}`);
+    if (horsDisque.length)
+      throw new EchecMesure(`${basename(chemin)} : requêtes hors du disque ${horsDisque.join(' ')}`);
     const premieres = requetes.filter((r) => r.quand - m.origine < FenetreRequetes);
     const diapos = [];
     for (const r of premieres) {
@@ -141,11 +160,11 @@ const navigateur = await chromium.launch({
   executablePath: '/usr/bin/chromium',
   args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
     '--disable-component-update', '--disable-sync', '--no-first-run',
-    `--disable-features=${FonctionsCoupees.join(',')}`],
+    '--host-resolver-rules=MAP * ~NOTFOUND', `--disable-features=${FonctionsCoupees.join(',')}`],
 });
 let code = 0;
 try {
-  console.log(JSON.stringify({ quoi: 'navigateur', version: navigateur.version() }));
+  console.log(JSON.stringify({ quoi: 'navigateur', version: navigateur.version(), ralenti }));
   // Mise en train : le premier chargement paie le démarrage des processus du navigateur.
   await charger(navigateur, cheminPage, false);
   await charger(navigateur, cheminReference, false);
