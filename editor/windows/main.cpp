@@ -12,6 +12,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // ID_BUREAU, donné par packaging/CMakeLists.txt : le nom de l'entrée de menu du programme
+    // sans « .desktop ». Le bureau y rattache la fenêtre et son icône.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ID_BUREAU));
     const QString dossier = PreparerProgramme(application, QStringLiteral("Ostrelle"));
 
     DialoguesQt dialogues;
