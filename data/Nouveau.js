@@ -680,5 +680,7 @@ function PreparerCommandes() {
   MajPleinEcran();
 }
 
+// La photo de l'ouverture est demandee des maintenant, pendant que le reste de la page arrive.
+if (NBSprite >= 0) Precharger(NumeroDeLAdresse());
 if (document.readyState == "loading") document.addEventListener("DOMContentLoaded", Demarrer);
 else Demarrer();
