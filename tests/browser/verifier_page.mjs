@@ -45,7 +45,12 @@ function surveiller(page, journal) {
   });
   page.on('pageerror', (e) => journal.erreurs.push(`exception : ${e.message}`));
   page.on('request', (r) => journal.requetes.push(r.url()));
-  page.on('requestfailed', (r) => journal.erreurs.push(`échec de chargement : ${r.url()}`));
+  // Une image abandonnée parce qu'une autre l'a remplacée avant la fin (ERR_ABORTED) n'est pas
+  // une panne : la page ouverte sur la vingtième diapo abandonne la première, que le script nomme.
+  page.on('requestfailed', (r) => {
+    if (r.resourceType() === 'image' && /ERR_ABORTED/.test(r.failure()?.errorText || '')) return;
+    journal.erreurs.push(`échec de chargement : ${r.url()} (${r.failure()?.errorText})`);
+  });
 }
 
 async function nouveauContexte(navigateur, options) {
