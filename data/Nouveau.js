@@ -680,6 +680,14 @@ function PreparerCommandes() {
   MajPleinEcran();
 }
 
+// La page appelle PoserPremiere juste apres son image : la photo d'ouverture (celle de l'adresse)
+// s'affiche sans attendre la fin de la page.
+function PoserPremiere() {
+  if (NBSprite < 0) return;
+  var k = NumeroDeLAdresse();
+  Element("diapo").src = RepImage + k + TypeImage[k];
+}
+
 // La photo de l'ouverture est demandee des maintenant, pendant que le reste de la page arrive.
 if (NBSprite >= 0) Precharger(NumeroDeLAdresse());
 if (document.readyState == "loading") document.addEventListener("DOMContentLoaded", Demarrer);

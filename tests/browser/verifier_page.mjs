@@ -79,15 +79,16 @@ async function nouveauContexte(navigateur, options) {
       window.__fondus.push(animation);
       return animation;
     };
-    // Au moment où la nouvelle adresse est posée, l'image doit déjà être prête ; seule la
-    // première, posée à l'ouverture, se charge sous les yeux.
+    // Au moment où la nouvelle adresse est posée, l'image doit déjà être prête ; seules celles
+    // de l'ouverture (pendant la lecture de la page et au démarrage du script) se chargent sous les
+    // yeux.
     document.addEventListener('DOMContentLoaded', () => {
       const image = document.getElementById('diapo');
       if (!image) return;
-      let premiere = true;
+      let ouverte = false;
+      setTimeout(() => { ouverte = true; }, 0);
       new MutationObserver(() => {
-        if (premiere) premiere = false;
-        else if (!(image.complete && image.naturalWidth > 0)) window.__poseesNonDecodees++;
+        if (ouverte && !(image.complete && image.naturalWidth > 0)) window.__poseesNonDecodees++;
       }).observe(image, { attributes: true, attributeFilter: ['src'] });
     });
     window.__decalages = 0;
