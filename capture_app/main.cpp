@@ -12,10 +12,13 @@ int main(int argc, char* argv[]) {
     // ID_BUREAU, donné par packaging/CMakeLists.txt : le nom de l'entrée de menu du programme
     // sans « .desktop ». Le bureau y rattache la fenêtre et son icône.
     QGuiApplication::setDesktopFileName(QStringLiteral(ID_BUREAU));
-    const QString dossier = PreparerProgramme(application, QStringLiteral("Kestrane"));
-
     DialoguesQt dialogues;
-    frmReglage fenetre(OptionsCapture::Kestrane(dossier), dialogues);
+    const std::optional<QString> dossier =
+        PreparerProgramme(application, QStringLiteral("Kestrane"), dialogues);
+    if (!dossier)
+        return 1;
+
+    frmReglage fenetre(OptionsCapture::Kestrane(*dossier), dialogues);
     dialogues.definirParent(&fenetre);
     fenetre.show();
     return application.exec();

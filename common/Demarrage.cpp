@@ -1,5 +1,7 @@
 #include "Demarrage.h"
 
+#include "Dialogues.h"
+#include "DossierUtilisateur.h"
 #include "Dossiers.h"
 #include "Programme.h"
 
@@ -8,14 +10,25 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-QString PreparerProgramme(QCoreApplication& application, const QString& nom) {
+std::optional<QString> PreparerProgramme(QCoreApplication& application, const QString& nom,
+                                         Dialogues& dialogues) {
     QCoreApplication::setApplicationName(nom);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionProgramme));
     auto* traduction = new QTranslator(&application);
     if (traduction->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(traduction);
-    const QString dossier = DossierProgramme();
-    QDir::setCurrent(dossier);
-    return dossier;
+
+    const Emplacements emplacements = EmplacementsProgramme();
+    if (emplacements.installe &&
+        !PreparerDossierUtilisateur(emplacements.donnees, emplacements.programme, dialogues).pret)
+        return std::nullopt;
+    if (!QDir::setCurrent(emplacements.programme)) {
+        dialogues.message(QStringLiteral("ERREUR"),
+                          QStringLiteral("Le dossier du programme ne s'ouvre pas :") + CRLF +
+                              QDir::toNativeSeparators(emplacements.programme),
+                          Boutons::OK, Icone::Critique);
+        return std::nullopt;
+    }
+    return emplacements.programme;
 }

@@ -15,10 +15,13 @@ int main(int argc, char* argv[]) {
     // ID_BUREAU, donné par packaging/CMakeLists.txt : le nom de l'entrée de menu du programme
     // sans « .desktop ». Le bureau y rattache la fenêtre et son icône.
     QGuiApplication::setDesktopFileName(QStringLiteral(ID_BUREAU));
-    const QString dossier = PreparerProgramme(application, QStringLiteral("Ostrelle"));
-
     DialoguesQt dialogues;
-    Editeur editeur(dialogues, dossier, DossierSecours());
+    const std::optional<QString> dossier =
+        PreparerProgramme(application, QStringLiteral("Ostrelle"), dialogues);
+    if (!dossier)
+        return 1;
+
+    Editeur editeur(dialogues, *dossier, DossierSecours());
     if (!editeur.copieSecours().Verrouiller()) {
         dialogues.message(QStringLiteral("ALERTE"),
                           QStringLiteral("Ostrelle est déjà ouvert.") + CRLF +

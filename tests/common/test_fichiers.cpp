@@ -234,7 +234,7 @@ void TestFichiers::sansSeparateurFinal() {
 }
 
 void TestFichiers::dossiers() {
-    QVERIFY(QFileInfo(DossierProgramme() + "/test_fichiers").isExecutable());
+    QVERIFY(QFileInfo(DossierExecutables() + "/test_fichiers").isExecutable());
 
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_tmp->path()));
     const QString secours = DossierSecours();

@@ -51,3 +51,11 @@ void PetitDisque::Remplir(qint64 reste) {
 void PetitDisque::Vider() {
     QFile::remove(m_dossier.path() + QStringLiteral("/.remplissage"));
 }
+
+bool PetitDisque::LectureSeule(bool seule) {
+    if (!m_monte)
+        return false;
+    const unsigned long drapeaux = MS_REMOUNT | (seule ? MS_RDONLY : 0);
+    return ::mount("tmpfs", QFile::encodeName(m_dossier.path()).constData(), "tmpfs", drapeaux,
+                   nullptr) == 0;
+}

@@ -24,6 +24,8 @@ public:
     void Remplir(qint64 reste = 0);
     // Rend la place prise par Remplir.
     void Vider();
+    // Remonte le disque en lecture seule (ou de nouveau en écriture) ; faux en cas d'échec.
+    bool LectureSeule(bool seule = true);
 
 private:
     QTemporaryDir m_dossier;
