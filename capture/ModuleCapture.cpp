@@ -5,6 +5,7 @@
 #include "CaptureEcran.h"
 #include "Convertisseur.h"
 #include "CouleursCapture.h"
+#include "Dossiers.h"
 #include "FenetreReglage.h"
 #include "FichiersCapture.h"
 #include "Passage.h"
@@ -43,8 +44,11 @@ ModuleCapture::ModuleCapture(OptionsCapture options, Dialogues& dialogues, Fenet
     }
     m_convertisseur = m_options.convertisseur;
     if (!m_convertisseur) {
+        const QString bibliotheques = m_options.dossierBibliotheques.isEmpty()
+                                          ? DossierBibliotheques()
+                                          : m_options.dossierBibliotheques;
         m_convertisseurPropre =
-            std::make_unique<ConvertisseurBmp2jpg>(m_options.dossier + QStringLiteral("/bmp2jpg"));
+            std::make_unique<ConvertisseurBmp2jpg>(bibliotheques + QStringLiteral("/bmp2jpg"));
         m_convertisseur = m_convertisseurPropre.get();
     }
 

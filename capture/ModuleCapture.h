@@ -31,7 +31,7 @@ enum class Dimension { Largeur, Hauteur };
 class ModuleCapture : public QObject {
     Q_OBJECT
 public:
-    // Les services nuls des options sont remplacés par les vrais (X11, bmp2jpg du dossier).
+    // Les services nuls des options sont remplacés par les vrais (X11, bmp2jpg).
     ModuleCapture(OptionsCapture options, Dialogues& dialogues, FenetreReglage& fenetre,
                   QObject* parent = nullptr);
     ~ModuleCapture() override;

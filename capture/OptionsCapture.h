@@ -12,8 +12,11 @@ enum class Programme { Kestrane, Ostrelle };
 
 struct OptionsCapture {
     Programme programme = Programme::Kestrane;
-    // Dossier des fichiers « Passage », « ScreenShot_n », de la bibliothèque et de l'aide.
+    // Dossier des fichiers « Passage », « ScreenShot_n » et de l'aide.
     QString dossier;
+    // Dossier de « libbmp2jpg.so » ; vide : celui du programme qui tourne (DossierBibliotheques :
+    // le dossier des exécutables dans la construction, lib/ostrelle une fois installé).
+    QString dossierBibliotheques;
 
     // Kestrane : la fin du programme, demandée par Quitter.
     std::function<void()> terminer;
@@ -22,7 +25,7 @@ struct OptionsCapture {
     // ... et toute fermeture de la fenêtre des réglages lève IndCapture de l'éditeur.
     std::function<void()> leverIndCapture;
 
-    // Services ; nuls, la fenêtre prend les vrais (X11, bibliothèque bmp2jpg du dossier).
+    // Services ; nuls, la fenêtre prend les vrais (X11, bibliothèque bmp2jpg).
     CaptureEcran* captureEcran = nullptr;
     Convertisseur* convertisseur = nullptr;
 
