@@ -4,7 +4,7 @@
 CONSTRUCTION := build
 PARALLELE    := 2
 
-.PHONY: all run check bench build configure deps clean
+.PHONY: all run check bench build configure deps clean install
 
 all: build
 
@@ -28,6 +28,12 @@ check: build
 
 bench: build
 	@if [ -x scripts/bench ]; then scripts/bench; else echo "Pas de scripts/bench : rien à mesurer."; fi
+
+# Installe les deux programmes, leur bibliothèque et leurs données sous PREFIX ; DESTDIR pose le
+# tout dans un dossier de travail (make install DESTDIR=/tmp/essai).
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(CONSTRUCTION) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(CONSTRUCTION)
