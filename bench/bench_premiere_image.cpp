@@ -18,6 +18,7 @@
 #include "Banc.h"
 #include "FichierTexte.h"
 #include "OutilsMesure.h"
+#include "OutilsNavigateur.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -122,15 +123,7 @@ QString Commentaire(int i) {
 
 // Ce qui manque pour lancer le navigateur ; vide quand tout est là.
 QString Manques() {
-    QStringList manques;
-    if (!QFileInfo(Chromium).isExecutable())
-        manques << Chromium;
-    if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
-        manques << QStringLiteral("node");
-    if (!QFileInfo::exists(DossierEssais +
-                           QStringLiteral("/node_modules/playwright-core/package.json")))
-        manques << DossierEssais + QStringLiteral("/node_modules/playwright-core");
-    return manques.join(QStringLiteral(", "));
+    return OutilsNavigateurManquants(Chromium, DossierEssais);
 }
 
 void Copier(const QString& source, const QString& destination) {

@@ -3,7 +3,8 @@
 ajouter_mesure(bench_premiere_image
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_premiere_image.cpp
     LIBS editor_core soutien_tests Qt6::Gui)
-target_include_directories(bench_premiere_image PRIVATE ${PROJECT_SOURCE_DIR}/tests/editor/core)
+target_include_directories(bench_premiere_image PRIVATE ${PROJECT_SOURCE_DIR}/tests/editor/core
+    ${PROJECT_SOURCE_DIR}/tests/browser)
 target_compile_definitions(bench_premiere_image PRIVATE
     DOSSIER_PROGRAMME="${DOSSIER_PROGRAMME}"
     DOSSIER_ESSAIS_NAVIGATEUR="${PROJECT_SOURCE_DIR}/tests/browser")

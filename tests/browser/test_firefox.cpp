@@ -3,6 +3,7 @@
 // Un essai de fumée : la page s'ouvre sans erreur ni exception, la première photo est chargée, la
 // flèche droite mène à la deuxième, et la capture d'écran montre bien cette photo.
 
+#include "OutilsNavigateur.h"
 #include "PagesEssai.h"
 
 #include <QDir>
@@ -21,17 +22,9 @@ namespace {
 const QString DossierEssais = QStringLiteral(DOSSIER_ESSAIS_NAVIGATEUR);
 const QString Firefox = QStringLiteral("/usr/bin/firefox-esr");
 
-// Ce qui manque pour lancer Firefox ; vide quand tout est là.
+// Ce qui manque pour lancer le navigateur ; vide quand tout est là.
 QString Manques() {
-    QStringList manques;
-    if (!QFileInfo(Firefox).isExecutable())
-        manques << Firefox;
-    if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
-        manques << QStringLiteral("node");
-    if (!QFileInfo::exists(DossierEssais +
-                           QStringLiteral("/node_modules/playwright-core/package.json")))
-        manques << DossierEssais + QStringLiteral("/node_modules/playwright-core");
-    return manques.join(QStringLiteral(", "));
+    return OutilsNavigateurManquants(Firefox, DossierEssais);
 }
 
 // Firefox tourne dans un dossier personnel jetable : son profil, ses caches et ses fichiers

@@ -2,6 +2,7 @@
 // l'éditeur avec les modèles du dossier du programme construit, puis parcouru dans Chromium sans
 // tête par verifier_page.mjs (playwright-core).
 
+#include "OutilsNavigateur.h"
 #include "PagesEssai.h"
 
 #include <QDir>
@@ -20,15 +21,7 @@ const QString Chromium = QStringLiteral("/usr/bin/chromium");
 
 // Ce qui manque pour lancer le navigateur ; vide quand tout est là.
 QString Manques() {
-    QStringList manques;
-    if (!QFileInfo(Chromium).isExecutable())
-        manques << Chromium;
-    if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
-        manques << QStringLiteral("node");
-    if (!QFileInfo::exists(DossierEssais +
-                           QStringLiteral("/node_modules/playwright-core/package.json")))
-        manques << DossierEssais + QStringLiteral("/node_modules/playwright-core");
-    return manques.join(QStringLiteral(", "));
+    return OutilsNavigateurManquants(Chromium, DossierEssais);
 }
 
 QJsonObject Attendu(const QString& nom, const QString& projet, const QList<Diapo>& diapos,
