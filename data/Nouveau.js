@@ -484,7 +484,11 @@ var StyleCommun =
   ".vignette:focus-visible{outline:3px solid var(--ensemble-accent,#9cc4ff)}" +
   ".vignette[aria-current=true]{box-shadow:0 0 0 3px var(--ensemble-accent,#9cc4ff)}" +
   ".vignette[aria-current=true] span{color:#111;background:var(--ensemble-accent,#9cc4ff)}" +
-  ".ensemble-fermer:focus-visible{outline:3px solid var(--ensemble-accent,#9cc4ff)}";
+  ".ensemble-fermer:focus-visible{outline:3px solid var(--ensemble-accent,#9cc4ff)}" +
+  // Ecran etroit ou telephone couche : les options ne gardent que leur icone ; le libelle reste
+  // lu par les lecteurs d'ecran.
+  "@media (max-width:760px),(orientation:landscape) and (max-height:560px){.options .libelle{" +
+  "position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}}";
 
 // La feuille commune a tous les modeles, posee avant la leur : le modele garde le dernier mot.
 function PoserStyleCommun() {
