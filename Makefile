@@ -4,7 +4,7 @@
 CONSTRUCTION := build
 PARALLELE    := 2
 
-.PHONY: all run check bench build configure deps clean install
+.PHONY: all run check bench build configure deps clean install package
 
 all: build
 
@@ -34,6 +34,11 @@ bench: build
 PREFIX ?= /usr/local
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(CONSTRUCTION) --prefix "$(PREFIX)"
+
+# Le paquet Debian de tout ce que « make install » pose, préfixe /usr : build/ostrelle_2.1_<arch>.deb,
+# à installer avec « apt install ./build/ostrelle_2.1_amd64.deb ».
+package: build
+	cmake --build $(CONSTRUCTION) --target package
 
 clean:
 	rm -rf $(CONSTRUCTION)
