@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <sys/resource.h>
 #include <vector>
@@ -29,6 +31,22 @@ struct EchecMesure {
 
 [[noreturn]] inline void Echec(const QString& texte) {
     throw EchecMesure{texte};
+}
+
+// Le point d'entrée d'une mesure : une application Qt, sans écran sauf si QT_QPA_PLATFORM en
+// nomme un, puis mesurer(argc, argv). Un échec est écrit « NOM : ÉCHEC : ... », code 1.
+template <typename Fonction>
+int LancerMesure(int argc, char** argv, const char* nom, Fonction mesurer) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    try {
+        return mesurer(argc, argv);
+    } catch (const EchecMesure& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s : ÉCHEC : %s\n", nom, qPrintable(e.texte));
+        return 1;
+    }
 }
 
 // Du bruit se compresse mal : c'est ce qui donne une photo de ~2 Mo sans fichier fourni.

@@ -4,12 +4,12 @@
 // Usage : bench_bmp2jpg [nombre de tours]
 
 #include "EcranFactice.h"
+#include "OutilsMesure.h"
 #include "bmp2jpg.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -20,17 +20,12 @@
 
 #include <sys/resource.h>
 
+using OutilsMesure::Echec;
+using OutilsMesure::LancerMesure;
+
 namespace {
 
 constexpr double Objectif = 1.2;
-
-struct EchecMesure {
-    QString texte;
-};
-
-[[noreturn]] void Echec(const QString& texte) {
-    throw EchecMesure{texte};
-}
 
 // Une durée écoulée et le temps processeur (utilisateur et noyau) qu'elle a coûté, en ms.
 struct Mesure {
@@ -176,14 +171,5 @@ int Mesurer(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    try {
-        return Mesurer(argc, argv);
-    } catch (const EchecMesure& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "bench_bmp2jpg : ÉCHEC : %s\n", qPrintable(e.texte));
-        return 1;
-    }
+    return LancerMesure(argc, argv, "bench_bmp2jpg", Mesurer);
 }

@@ -17,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -126,14 +125,5 @@ int Mesurer(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    try {
-        return Mesurer(argc, argv);
-    } catch (const EchecMesure& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "bench_dossier_utilisateur : ÉCHEC : %s\n", qPrintable(e.texte));
-        return 1;
-    }
+    return LancerMesure(argc, argv, "bench_dossier_utilisateur", Mesurer);
 }

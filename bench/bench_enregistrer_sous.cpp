@@ -11,7 +11,6 @@
 #include "OutilsMesure.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -160,14 +159,5 @@ int Mesurer(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    try {
-        return Mesurer(argc, argv);
-    } catch (const EchecMesure& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "bench_enregistrer_sous : ÉCHEC : %s\n", qPrintable(e.texte));
-        return 1;
-    }
+    return LancerMesure(argc, argv, "bench_enregistrer_sous", Mesurer);
 }

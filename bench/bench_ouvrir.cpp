@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QMap>
 #include <QProcess>
@@ -227,14 +226,5 @@ int Mesurer(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    try {
-        return Mesurer(argc, argv);
-    } catch (const EchecMesure& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "bench_ouvrir : ÉCHEC : %s\n", qPrintable(e.texte));
-        return 1;
-    }
+    return LancerMesure(argc, argv, "bench_ouvrir", Mesurer);
 }
